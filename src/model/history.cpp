@@ -1,0 +1,50 @@
+#include "model/history.h"
+
+#include <cstdio>
+
+#include "model/time_text.h"
+
+namespace lw::model {
+
+void History::Record(int32_t crew, int32_t pair, int32_t day, int32_t kind) {
+    actions_.insert(actions_.begin(), TAction{kind, day, crew, pair});
+    if (actions_.size() > kLimit) actions_.resize(kLimit);
+}
+
+void History::DropNewest() {
+    if (!actions_.empty()) actions_.erase(actions_.begin());
+}
+
+std::string History::SaveText() const {
+    std::string text;
+    text.reserve(4 + 14 * actions_.size());
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%04d", static_cast<int>(actions_.size()));
+    text += buf;
+    for (const TAction& a : actions_) {
+        std::snprintf(buf, sizeof buf, "%02d%04d%04d%04d", a.Kind, a.Day, a.Crew, a.Pair);
+        text += buf;
+    }
+    return text;
+}
+
+bool History::LoadText(std::string_view text) {
+    actions_.clear();
+    if (text.size() < 4) return false;
+    const int32_t count = LeadingInt(text.substr(0, 4));
+    if (count < 0) return false;
+    for (int32_t i = 0; i < count; ++i) {
+        const size_t p = 4 + 14 * static_cast<size_t>(i);
+        if (p + 14 > text.size()) return false;
+        TAction a;
+        a.Kind = LeadingInt(text.substr(p, 2));
+        a.Day = LeadingInt(text.substr(p + 2, 4));
+        a.Crew = LeadingInt(text.substr(p + 6, 4));
+        a.Pair = LeadingInt(text.substr(p + 10, 4));
+        actions_.push_back(a);
+        if (actions_.size() >= kLimit) break;
+    }
+    return true;
+}
+
+}  // namespace lw::model

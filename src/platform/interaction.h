@@ -1,0 +1,71 @@
+#pragma once
+// How the core speaks to a person: messages, questions, file choosers, summaries,
+// progress, clipboard. The desktop program, lwtool and the tests each implement it.
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace lw::platform {
+
+enum class Icon { None, Information, Warning, Stop, Question };
+enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel };
+enum class Answer { Ok, Cancel, Yes, No };
+
+struct FileRequest {
+    std::string title;        // dialog title, e.g. "Load ToolBox Absences"
+    std::string filter;       // "Name(*.box)|*.box|All Files (*.*)|*.*"
+    std::string folder;       // folder to start in
+    std::string suggestedName;
+};
+
+class Interaction {
+public:
+    virtual ~Interaction() = default;
+
+    // A modal message box.
+    virtual void Message(std::string_view text, std::string_view title, Icon icon = Icon::Information) = 0;
+    // A modal question; No (or Cancel) must leave the document unchanged.
+    virtual Answer Ask(std::string_view text, std::string_view title, Buttons buttons = Buttons::YesNo,
+                       Icon icon = Icon::Question) = 0;
+    // File choosers; nullopt / empty when cancelled.
+    virtual std::optional<std::string> ChooseOpenFile(const FileRequest& request) = 0;
+    virtual std::vector<std::string> ChooseOpenFiles(const FileRequest& request) = 0;
+    virtual std::optional<std::string> ChooseSaveFile(const FileRequest& request) = 0;
+    // The "Summary" list: a modal list of lines with OK, titled by the caller.
+    virtual void ShowList(std::string_view title, const std::vector<std::string>& lines) = 0;
+    // Progress of long work; Progress returns false when the user asks to stop.
+    virtual void BeginProgress(std::string_view title, int total) = 0;
+    virtual bool Progress(int done, std::string_view text) = 0;
+    virtual void EndProgress() = 0;
+    virtual void SetClipboard(std::string_view text) = 0;
+    virtual void Beep() = 0;
+    virtual void SetBusy(bool busy) = 0;
+};
+
+// Wait cursor for the life of a scope.
+class BusyScope {
+public:
+    explicit BusyScope(Interaction& ui) : ui_(ui) { ui_.SetBusy(true); }
+    ~BusyScope() { ui_.SetBusy(false); }
+    BusyScope(const BusyScope&) = delete;
+    BusyScope& operator=(const BusyScope&) = delete;
+
+private:
+    Interaction& ui_;
+};
+
+// A progress window for the life of a scope.
+class ProgressScope {
+public:
+    ProgressScope(Interaction& ui, std::string_view title, int total) : ui_(ui) { ui_.BeginProgress(title, total); }
+    ~ProgressScope() { ui_.EndProgress(); }
+    bool Step(int done, std::string_view text) { return ui_.Progress(done, text); }
+    ProgressScope(const ProgressScope&) = delete;
+    ProgressScope& operator=(const ProgressScope&) = delete;
+
+private:
+    Interaction& ui_;
+};
+
+}  // namespace lw::platform
