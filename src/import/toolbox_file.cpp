@@ -1,0 +1,143 @@
+#include "import/toolbox_file.h"
+
+#include <algorithm>
+#include <array>
+#include <optional>
+#include <string>
+#include <system_error>
+#include <utility>
+#include <vector>
+
+#include "model/document.h"
+#include "model/time_text.h"
+#include "persist/atomic_file.h"
+
+namespace lw::import {
+
+namespace {
+
+constexpr std::string_view kTitle = "Linewright";
+constexpr int kRecordLines = 12;
+
+// Hands out the file's lines one by one. A line feed ends a line; a carriage return before
+// it is dropped, as reading the file in text mode would.
+class LineReader {
+public:
+    explicit LineReader(std::string_view text) : text_(text) {}
+
+    std::optional<std::string_view> Next() {
+        if (pos_ >= text_.size()) return std::nullopt;
+        const size_t end = std::min(text_.find('\n', pos_), text_.size());
+        std::string_view line = text_.substr(pos_, end - pos_);
+        pos_ = end + 1;
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        return line;
+    }
+
+private:
+    std::string_view text_;
+    size_t pos_ = 0;
+};
+
+// An unreadable time is taken as 0, as the day's "Other Assignment Details" do: a day-off
+// code legitimately has no start or end, and one bad field should not cost the whole file.
+int32_t TimeOrZero(std::string_view text, bool hourLimit) {
+    const int32_t minutes = model::ParseTime(text, hourLimit);
+    return minutes < 0 ? 0 : minutes;
+}
+
+bool IsYes(std::string_view text) { return text == "Y"; }
+
+// Falls back to the built-in table after a failed load.
+void UseBuiltInTable(model::Document& doc) {
+    if (doc.ActivityCount == 0) return;
+    doc.ActivityCount = 0;
+    doc.Modified = true;
+}
+
+}  // namespace
+
+platform::FileRequest ToolboxFileRequest(std::string lastBoxPath) {
+    platform::FileRequest request;
+    request.title = "Load ToolBox Absences";
+    request.filter = "ToolBox Definition Files(*.box)|*.box|All Files (*.*)|*.*";
+    request.folder = std::move(lastBoxPath);
+    return request;
+}
+
+bool LoadToolboxFile(model::Document& doc, platform::Interaction& ui, const std::filesystem::path& file,
+                     std::filesystem::path* folder) {
+    std::string text;
+    if (!persist::ReadWholeFile(file, text)) {
+        ui.Message("Unable to Open File " + file.string(), kTitle, platform::Icon::Stop);
+        return false;
+    }
+
+    LineReader lines(text);
+    const std::optional<std::string_view> header = lines.Next();
+    if (!header || *header != kToolboxFileHeader) {
+        ui.Message("Not a Valid ToolBox. Using default ToolBox. Import new ToolBox File.", kTitle,
+                   platform::Icon::Stop);
+        UseBuiltInTable(doc);
+        return false;
+    }
+
+    auto corrupt = [&] {
+        ui.Message("Error Loading Absences. File may be Currupt", kTitle, platform::Icon::Stop);
+        UseBuiltInTable(doc);
+        return false;
+    };
+
+    const std::optional<std::string_view> date = lines.Next();
+    const std::optional<std::string_view> countLine = lines.Next();
+    if (!date || !countLine) return corrupt();
+    const int32_t count = model::LeadingInt(*countLine);
+    if (count <= 0) ui.Message("No Absences to Load from File", kTitle, platform::Icon::Information);
+
+    const std::string_view crewKind = doc.IsFlightAttendants() ? "Cabin" : "Pilot";
+    const size_t capacity = std::min<size_t>(doc.Activities.size(), model::kActivitySlots);
+    std::vector<model::TAbsence> kept;
+    // Each pass uses up twelve lines or stops, so a wild count ends with the file.
+    for (int32_t r = 0; r < count; ++r) {
+        std::array<std::string_view, kRecordLines> field;
+        for (std::string_view& f : field) {
+            const std::optional<std::string_view> line = lines.Next();
+            if (!line) return corrupt();
+            f = *line;
+        }
+        if (field[1] != crewKind) continue;
+        if (kept.size() == capacity) {
+            ui.Message("The ToolBox File holds more than " + std::to_string(capacity) +
+                           " Absences for this Crew Group. ToolBox not Loaded.",
+                       kTitle, platform::Icon::Stop);
+            return false;
+        }
+        model::TAbsence& a = kept.emplace_back();
+        a.Code = field[0];
+        a.ExtractCode = field[2];
+        a.Caption = field[3];
+        a.StartTime = TimeOrZero(field[4], true);
+        a.EndTime = TimeOrZero(field[5], true);
+        a.Credit = TimeOrZero(field[6], false);
+        a.HardTime = TimeOrZero(field[7], false);
+        a.ContainsDuty = IsYes(field[8]);
+        a.CarsDuty = IsYes(field[9]);
+        a.CreditCounts = IsYes(field[10]);
+        a.InToolbox = IsYes(field[11]);
+    }
+
+    std::copy(kept.begin(), kept.end(), doc.Activities.begin());
+    std::fill(doc.Activities.begin() + static_cast<std::ptrdiff_t>(kept.size()), doc.Activities.end(),
+              model::TAbsence{});
+    doc.ActivityCount = static_cast<int32_t>(kept.size());
+    doc.DocTexts[model::kToolboxDateText] = std::string(*date);
+    doc.Modified = true;
+    if (folder) {
+        std::error_code ec;
+        const std::filesystem::path full = std::filesystem::absolute(file, ec);
+        *folder = (ec ? file : full).parent_path();
+    }
+    return true;
+}
+
+}  // namespace lw::import
