@@ -23,7 +23,14 @@ void SetFieldText(std::array<char, 10>& field, std::string_view text) {
 
 Document::Document(int32_t today)
     : Pairings(kPairSlots, TPair(today)), Crew(kCrewRows), Activities(kActivitySlots), today_(today) {
-    DeleteAll();
+    // The tables are made in their cleared state; only the month settings need their defaults.
+    ResetSettings();
+}
+
+void Document::TakeContentFrom(Document&& other) {
+    platform::LogSink* log = RunLog;
+    *this = std::move(other);
+    RunLog = log;
 }
 
 void Document::Log(std::string_view line) const {
@@ -47,6 +54,11 @@ void Document::ZeroData(bool crew, bool pairings) {
 void Document::DeleteAll() {
     Log("BeginDeleteAll\n");
     ZeroData(true, true);
+    ResetSettings();
+    Log("EndDeleteAll\n");
+}
+
+void Document::ResetSettings() {
     FileVariant = kWorkingFile;
     StartSetting = 1;
     AvgBlock = 4650;
@@ -75,7 +87,6 @@ void Document::DeleteAll() {
     FreshDocument = true;
     BackupCountdown = 20;
     AssignsSinceBackup = 0;
-    Log("EndDeleteAll\n");
 }
 
 bool Document::SetMonthDates(Date first, Date last, platform::Interaction& ui) {

@@ -36,6 +36,12 @@ public:
 
     Document(const Document&) = delete;
     Document& operator=(const Document&) = delete;
+    Document(Document&&) = default;
+    Document& operator=(Document&&) = default;
+
+    // Takes over every table and setting of other (a freshly read month); keeps this
+    // document's run log.
+    void TakeContentFrom(Document&& other);
 
     // ---- tables
     std::vector<TPair> Pairings;   // kPairSlots
@@ -137,6 +143,9 @@ public:
     int32_t Today() const { return today_; }
 
 private:
+    // Everything DeleteAll sets but the tables.
+    void ResetSettings();
+
     int32_t today_ = 0;
 };
 

@@ -1,0 +1,101 @@
+// Save and load of a full month against writing and reading the same bytes raw, in one run.
+// Budget: each within 3 times its raw figure; bench_main prints the ratios.
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+
+#include "full_document.h"
+#include "persist/atomic_file.h"
+#include "persist/schedule_file.h"
+#include "platform/interaction.h"
+
+namespace {
+
+using lw::model::Document;
+
+class QuietInteraction : public lw::platform::Interaction {
+public:
+    void Message(std::string_view, std::string_view, lw::platform::Icon) override {}
+    lw::platform::Answer Ask(std::string_view, std::string_view, lw::platform::Buttons, lw::platform::Icon) override {
+        return lw::platform::Answer::No;
+    }
+    std::optional<std::string> ChooseOpenFile(const lw::platform::FileRequest&) override { return std::nullopt; }
+    std::vector<std::string> ChooseOpenFiles(const lw::platform::FileRequest&) override { return {}; }
+    std::optional<std::string> ChooseSaveFile(const lw::platform::FileRequest&) override { return std::nullopt; }
+    void ShowList(std::string_view, const std::vector<std::string>&) override {}
+    void BeginProgress(std::string_view, int) override {}
+    bool Progress(int, std::string_view) override { return true; }
+    void EndProgress() override {}
+    void SetClipboard(std::string_view) override {}
+    void Beep() override {}
+    void SetBusy(bool) override {}
+};
+
+// 999 crew (the last of the 1000 rows is the legality trial's scratch copy) and 3000 pairings.
+struct FullMonth {
+    FullMonth() : doc(std::make_unique<Document>(2461000)) {
+        lw::test::FillFullDocument(*doc, lw::model::kCrewRows - 1, lw::model::kPairLoadLimit);
+        folder = std::filesystem::temp_directory_path() / "lwbench";
+        std::filesystem::create_directories(folder);
+        file = folder / "full.lw2";
+        raw = folder / "raw.bin";
+        bytes = lw::persist::EncodeSchedule(*doc, 0);
+        lw::persist::WriteFileAtomically(file, bytes);
+        lw::persist::WriteFileAtomically(raw, bytes);
+    }
+    std::unique_ptr<Document> doc;
+    std::filesystem::path folder, file, raw;
+    std::string bytes;
+};
+
+FullMonth& Month() {
+    static FullMonth month;
+    return month;
+}
+
+// Raw baseline: the same bytes written with the same durability (flush to disk, rename).
+void BM_RawWrite(benchmark::State& state) {
+    FullMonth& m = Month();
+    for (auto _ : state) {
+        if (lw::persist::WriteFileAtomically(m.raw, m.bytes) != lw::persist::WriteResult::Ok) state.SkipWithError("write");
+    }
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * m.bytes.size()));
+}
+
+void BM_SaveSchedule(benchmark::State& state) {
+    FullMonth& m = Month();
+    QuietInteraction ui;
+    for (auto _ : state) {
+        if (!lw::persist::SaveSchedule(*m.doc, ui, m.file, 0)) state.SkipWithError("save");
+    }
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * m.bytes.size()));
+}
+
+void BM_RawRead(benchmark::State& state) {
+    FullMonth& m = Month();
+    std::string in;
+    for (auto _ : state) {
+        if (!lw::persist::ReadWholeFile(m.raw, in)) state.SkipWithError("read");
+        benchmark::DoNotOptimize(in.data());
+    }
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * m.bytes.size()));
+}
+
+void BM_LoadSchedule(benchmark::State& state) {
+    FullMonth& m = Month();
+    QuietInteraction ui;
+    auto doc = std::make_unique<Document>(2461000);
+    for (auto _ : state) {
+        if (!lw::persist::LoadSchedule(*doc, ui, m.file)) state.SkipWithError("load");
+    }
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * m.bytes.size()));
+}
+
+BENCHMARK(BM_RawWrite)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(BM_SaveSchedule)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(BM_RawRead)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(BM_LoadSchedule)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+}  // namespace
