@@ -1,1 +1,71 @@
-int main() { return 0; }
+// lwtool: the Linewright core without a display, for scripts, batch runs and tests.
+#include <cstring>
+#include <exception>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "cli/commands.h"
+
+namespace {
+
+using lw::cli::Context;
+
+struct CommandEntry {
+    const char* name;
+    const char* summary;
+    int (*run)(Context&, const lw::cli::CommandArgs&);
+};
+
+const CommandEntry kCommands[] = {
+    {"new", "new OUT.lw2 --first DATE --last DATE --group CODE9 --status capt|fo|fa [--toolbox F.box] [--force]",
+     lw::cli::CommandNew},
+    {"info", "info FILE", lw::cli::CommandInfo},
+    {"dump", "dump FILE [--crew] [--pairings] [--history]   (dump --help: the format)", lw::cli::CommandDump},
+    {"save", "save FILE [-o OUT] [--kind working|prebuild|presked|final]", lw::cli::CommandSave},
+    {"import", "import toolbox FILE TOOLBOX.box [-o OUT]", lw::cli::CommandImport},
+    {"toolbox", "toolbox FILE   (the toolbox buttons of the month)", lw::cli::CommandToolbox},
+};
+
+void PrintUsage(std::ostream& out) {
+    out << "usage: lwtool COMMAND [options] [--yes|--no]\n\ncommands:\n";
+    for (const CommandEntry& c : kCommands) out << "  " << c.summary << "\n";
+    out << "\nexit codes: 0 done, 1 failed, 2 usage error, 3 a question needed --yes or --no\n";
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2 || std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "help") == 0) {
+        PrintUsage(argc < 2 ? std::cerr : std::cout);
+        return argc < 2 ? lw::cli::kExitUsage : lw::cli::kExitDone;
+    }
+    const std::string name = argv[1];
+    std::vector<std::string> args(argv + 2, argv + argc);
+    std::optional<lw::platform::Answer> answer;
+    for (const std::string& a : args) {
+        if (a == "--yes") answer = lw::platform::Answer::Yes;
+        if (a == "--no") answer = lw::platform::Answer::No;
+    }
+    for (const CommandEntry& c : kCommands) {
+        if (name != c.name) continue;
+        lw::cli::CliInteraction ui(answer);
+        const lw::platform::SystemClock clock = lw::platform::SystemClock::FromEnvironment();
+        Context ctx{ui, clock};
+        try {
+            return c.run(ctx, args);
+        } catch (const lw::cli::UsageError& e) {
+            std::cerr << "lwtool " << name << ": " << e.what() << "\n";
+            return lw::cli::kExitUsage;
+        } catch (const lw::cli::QuestionNeeded&) {
+            std::cerr << "lwtool " << name << ": answer the question above with --yes or --no\n";
+            return lw::cli::kExitQuestion;
+        } catch (const std::exception& e) {
+            std::cerr << "lwtool " << name << ": " << e.what() << "\n";
+            return lw::cli::kExitFailed;
+        }
+    }
+    std::cerr << "lwtool: unknown command " << name << "\n";
+    PrintUsage(std::cerr);
+    return lw::cli::kExitUsage;
+}

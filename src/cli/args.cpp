@@ -1,0 +1,47 @@
+#include "cli/args.h"
+
+#include <charconv>
+
+namespace lw::cli {
+
+Args::Args(const std::vector<std::string>& argv, const std::set<std::string>& valued,
+           const std::set<std::string>& flags) {
+    for (size_t i = 0; i < argv.size(); ++i) {
+        const std::string& a = argv[i];
+        if (a.size() > 1 && a[0] == '-') {
+            if (valued.count(a)) {
+                if (i + 1 >= argv.size()) throw UsageError(a + " needs a value");
+                values_[a] = argv[++i];
+            } else if (flags.count(a)) {
+                flags_.insert(a);
+            } else {
+                throw UsageError("unknown option " + a);
+            }
+        } else {
+            positionals_.push_back(a);
+        }
+    }
+}
+
+std::optional<std::string> Args::Value(const std::string& option) const {
+    const auto it = values_.find(option);
+    if (it == values_.end()) return std::nullopt;
+    return it->second;
+}
+
+std::string Args::Required(const std::string& option) const {
+    const auto v = Value(option);
+    if (!v) throw UsageError(option + " is required");
+    return *v;
+}
+
+std::optional<int> Args::Int(const std::string& option) const {
+    const auto v = Value(option);
+    if (!v) return std::nullopt;
+    int out = 0;
+    const auto [end, ec] = std::from_chars(v->data(), v->data() + v->size(), out);
+    if (ec != std::errc{} || end != v->data() + v->size()) throw UsageError(option + " needs a whole number, not " + *v);
+    return out;
+}
+
+}  // namespace lw::cli

@@ -1,0 +1,36 @@
+#pragma once
+// Command-line arguments of one lwtool command: positionals, valued options and flags.
+#include <map>
+#include <optional>
+#include <set>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace lw::cli {
+
+class UsageError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+class Args {
+public:
+    // valued: options that take the next argument ("--first", "-o"); flags: options without.
+    // Unknown options are a usage error.
+    Args(const std::vector<std::string>& argv, const std::set<std::string>& valued, const std::set<std::string>& flags);
+
+    const std::vector<std::string>& Positionals() const { return positionals_; }
+    bool Has(const std::string& flag) const { return flags_.count(flag) > 0 || values_.count(flag) > 0; }
+    std::optional<std::string> Value(const std::string& option) const;
+    std::string Required(const std::string& option) const;
+    // An integer option; a usage error when it is not a whole number.
+    std::optional<int> Int(const std::string& option) const;
+
+private:
+    std::vector<std::string> positionals_;
+    std::map<std::string, std::string> values_;
+    std::set<std::string> flags_;
+};
+
+}  // namespace lw::cli

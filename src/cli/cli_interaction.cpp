@@ -1,0 +1,45 @@
+#include "cli/cli_interaction.h"
+
+#include <iostream>
+
+namespace lw::cli {
+
+void CliInteraction::Message(std::string_view text, std::string_view title, platform::Icon) {
+    std::cerr << "[" << title << "] " << text << "\n";
+}
+
+platform::Answer CliInteraction::Ask(std::string_view text, std::string_view title, platform::Buttons buttons,
+                                     platform::Icon) {
+    std::cerr << "[" << title << "] " << text << "\n";
+    if (!answer_) throw QuestionNeeded(std::string(text));
+    if (buttons == platform::Buttons::Ok) return platform::Answer::Ok;
+    if (buttons == platform::Buttons::OkCancel)
+        return *answer_ == platform::Answer::Yes ? platform::Answer::Ok : platform::Answer::Cancel;
+    return *answer_;
+}
+
+std::optional<std::string> CliInteraction::ChooseOpenFile(const platform::FileRequest&) {
+    if (files_.empty()) return std::nullopt;
+    std::string f = std::move(files_.front());
+    files_.erase(files_.begin());
+    return f;
+}
+
+std::vector<std::string> CliInteraction::ChooseOpenFiles(const platform::FileRequest&) {
+    std::vector<std::string> all = std::move(files_);
+    files_.clear();
+    return all;
+}
+
+std::optional<std::string> CliInteraction::ChooseSaveFile(const platform::FileRequest& request) {
+    return ChooseOpenFile(request);
+}
+
+void CliInteraction::ShowList(std::string_view title, const std::vector<std::string>& lines) {
+    std::cerr << "[" << title << "]\n";
+    for (const std::string& line : lines) std::cerr << "  " << line << "\n";
+}
+
+void CliInteraction::SetClipboard(std::string_view text) { std::cout << text; }
+
+}  // namespace lw::cli

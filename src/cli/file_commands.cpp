@@ -1,0 +1,173 @@
+// lwtool new, info, dump and save: making, describing and rewriting schedule files.
+#include <cstdio>
+#include <iostream>
+
+#include "cli/commands.h"
+#include "import/toolbox_file.h"
+#include "output/document_dump.h"
+#include "persist/schedule_file.h"
+
+namespace lw::cli {
+
+namespace {
+
+const std::set<std::string> kAnswerFlags = {"--yes", "--no"};
+
+std::set<std::string> With(std::set<std::string> flags) {
+    flags.insert(kAnswerFlags.begin(), kAnswerFlags.end());
+    return flags;
+}
+
+model::Date ParseDateArg(const std::string& option, const std::string& text) {
+    const auto d = platform::ParseIsoDate(text);
+    if (!d) throw UsageError(option + " needs a date as YYYY-MM-DD, not " + text);
+    return model::Date::FromDmy(d->day, d->month, d->year);
+}
+
+std::string IsoDate(const model::CalendarDate& d) {
+    char buf[48];
+    std::snprintf(buf, sizeof buf, "%04d-%02d-%02d", d.year, d.month, d.day);
+    return buf;
+}
+
+const char* GroupName(int group) {
+    switch (group) {
+        case model::kCaptains: return "captains";
+        case model::kFirstOfficers: return "first officers";
+        case model::kFlightAttendants: return "flight attendants and pursers";
+        default: return "unknown group";
+    }
+}
+
+const char* VariantName(int variant) {
+    switch (variant) {
+        case model::kWorkingFile: return "working file";
+        case model::kRosterViewer: return "roster viewer (pre-build)";
+        case model::kScheduleViewer: return "schedule viewer (pre-sked)";
+        case model::kFinalViewer: return "final viewer";
+        default: return "unknown";
+    }
+}
+
+std::string OneFile(const Args& args, const char* usage) {
+    if (args.Positionals().size() != 1) throw UsageError(usage);
+    return args.Positionals()[0];
+}
+
+}  // namespace
+
+std::unique_ptr<model::Document> OpenSchedule(Context& ctx, const std::string& file) {
+    auto doc = std::make_unique<model::Document>(ctx.clock.Today().Number());
+    if (!persist::LoadSchedule(*doc, ctx.ui, file)) return nullptr;
+    return doc;
+}
+
+bool SaveScheduleTo(Context& ctx, model::Document& doc, const Args& args, const std::string& openedFile, int kind) {
+    const std::string target = args.Value("-o").value_or(openedFile);
+    return persist::SaveSchedule(doc, ctx.ui, target, kind);
+}
+
+int CommandNew(Context& ctx, const CommandArgs& argv) {
+    const Args args(argv, {"--first", "--last", "--group", "--status", "--toolbox"}, With({"--force"}));
+    const std::string out = OneFile(args, "usage: lwtool new OUT.lw2 --first DATE --last DATE --group CODE9 --status capt|fo|fa");
+    const model::Date first = ParseDateArg("--first", args.Required("--first"));
+    const model::Date last = ParseDateArg("--last", args.Required("--last"));
+    const std::string group = args.Required("--group");
+    const std::string status = args.Required("--status");
+    int8_t crewGroup = 0;
+    if (status == "capt") crewGroup = model::kCaptains;
+    else if (status == "fo") crewGroup = model::kFirstOfficers;
+    else if (status == "fa") crewGroup = model::kFlightAttendants;
+    else throw UsageError("--status is capt, fo or fa, not " + status);
+
+    std::error_code ec;
+    if (!args.Has("--force") && std::filesystem::exists(out, ec)) {
+        ctx.ui.Message(out + " already exists. Use --force to replace it.", "File Error", platform::Icon::Stop);
+        return kExitFailed;
+    }
+    if (group.size() < 9) {
+        ctx.ui.Message(group + " Is Not a Valid Base/Eqp/Status/Pairing Combination", "Linewright",
+                       platform::Icon::Stop);
+        return kExitFailed;
+    }
+
+    auto doc = std::make_unique<model::Document>(ctx.clock.Today().Number());
+    doc->Log("FileNewBegin\n");
+    doc->DeleteAll();
+    if (!doc->SetMonthDates(first, last, ctx.ui)) return kExitFailed;
+    doc->CrewGroup = crewGroup;
+    doc->GroupCode = group;
+    doc->ApplyNewFileDefaults();
+    // Without a toolbox file the built-in activity table stands, as when the chooser is cancelled.
+    if (const auto toolbox = args.Value("--toolbox")) {
+        if (!import::LoadToolboxFile(*doc, ctx.ui, *toolbox)) return kExitFailed;
+    }
+    doc->Modified = true;
+    if (!persist::SaveSchedule(*doc, ctx.ui, out, model::kWorkingFile)) return kExitFailed;
+    std::cout << "Created " << out << "\n";
+    return kExitDone;
+}
+
+int CommandInfo(Context& ctx, const CommandArgs& argv) {
+    const Args args(argv, {}, With({}));
+    const std::string file = OneFile(args, "usage: lwtool info FILE");
+    const auto doc = OpenSchedule(ctx, file);
+    if (!doc) return kExitFailed;
+    const model::Document& d = *doc;
+    std::cout << "file: " << file << "\n";
+    std::cout << "variant: " << d.FileVariant << " " << VariantName(d.FileVariant) << "\n";
+    std::cout << "group: " << d.GroupCode << " (" << GroupName(d.CrewGroup) << ")\n";
+    std::cout << "month: " << d.MonthTitleText() << " " << d.YearTitleText() << "\n";
+    if (d.DayCount > 0) {
+        std::cout << "dates: " << IsoDate(d.DayDate[0]) << " to " << IsoDate(d.DayDate[static_cast<size_t>(d.DayCount - 1)])
+                  << " (" << d.DayCount << " days)\n";
+    } else {
+        std::cout << "dates: none\n";
+    }
+    std::cout << "crew: " << d.CrewCount << "\n";
+    std::cout << "pairings: " << d.LastPairIndex + 1 << " (from the pairing file: " << d.LastLoadedPairIndex + 1 << ")\n";
+    if (d.ActivityCount > 0)
+        std::cout << "activities: " << d.ActivityCount << " (ToolBox Date " << d.DocTexts[model::kToolboxDateText] << ")\n";
+    else
+        std::cout << "activities: built-in table\n";
+    std::cout << "history: " << d.History.Size() << " transactions\n";
+    std::cout << "blocks built: " << (d.BlocksBuilt ? "yes" : "no") << "\n";
+    std::cout << "modified: " << (d.Modified ? "yes" : "no") << "\n";
+    return kExitDone;
+}
+
+int CommandDump(Context& ctx, const CommandArgs& argv) {
+    const Args args(argv, {}, With({"--crew", "--pairings", "--history", "--help"}));
+    if (args.Has("--help")) {
+        std::cout << output::kDumpFormatHelp;
+        return kExitDone;
+    }
+    const std::string file = OneFile(args, "usage: lwtool dump FILE [--crew] [--pairings] [--history]");
+    const auto doc = OpenSchedule(ctx, file);
+    if (!doc) return kExitFailed;
+    output::DumpSections sections;
+    if (args.Has("--crew") || args.Has("--pairings") || args.Has("--history")) {
+        sections.crew = args.Has("--crew");
+        sections.pairings = args.Has("--pairings");
+        sections.history = args.Has("--history");
+    }
+    std::cout << output::DumpDocument(*doc, sections);
+    return kExitDone;
+}
+
+int CommandSave(Context& ctx, const CommandArgs& argv) {
+    const Args args(argv, {"-o", "--kind"}, With({}));
+    const std::string file = OneFile(args, "usage: lwtool save FILE -o OUT [--kind working|prebuild|presked|final]");
+    const std::string kindText = args.Value("--kind").value_or("working");
+    int kind = 0;
+    if (kindText == "working") kind = model::kWorkingFile;
+    else if (kindText == "prebuild") kind = model::kRosterViewer;
+    else if (kindText == "presked") kind = model::kScheduleViewer;
+    else if (kindText == "final") kind = model::kFinalViewer;
+    else throw UsageError("--kind is working, prebuild, presked or final, not " + kindText);
+    auto doc = OpenSchedule(ctx, file);
+    if (!doc) return kExitFailed;
+    return SaveScheduleTo(ctx, *doc, args, file, kind) ? kExitDone : kExitFailed;
+}
+
+}  // namespace lw::cli
