@@ -55,7 +55,10 @@ int32_t LeadingInt(std::string_view text) {
 
 int32_t ParseTime(std::string_view text, bool hourLimit) {
     const int32_t hours = LeadingInt(text);
+    // The separator is the first character after the hours, so " 5:30" reads as 5:30.
     size_t sep = 0;
+    while (sep < text.size() && IsBlank(text[sep])) ++sep;
+    if (sep < text.size() && (text[sep] == '-' || text[sep] == '+')) ++sep;
     while (sep < text.size() && IsDigit(text[sep])) ++sep;
     if (sep >= text.size()) return -1;  // no separator: not a masked time entry
     int32_t minutes = LeadingInt(text.substr(sep + 1));
