@@ -11,8 +11,8 @@ void CliInteraction::Message(std::string_view text, std::string_view title, plat
 platform::Answer CliInteraction::Ask(std::string_view text, std::string_view title, platform::Buttons buttons,
                                      platform::Icon) {
     std::cerr << "[" << title << "] " << text << "\n";
-    if (!answer_) throw QuestionNeeded(std::string(text));
     if (buttons == platform::Buttons::Ok) return platform::Answer::Ok;
+    if (!answer_) throw QuestionNeeded(std::string(text));
     if (buttons == platform::Buttons::OkCancel)
         return *answer_ == platform::Answer::Yes ? platform::Answer::Ok : platform::Answer::Cancel;
     return *answer_;

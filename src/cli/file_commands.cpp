@@ -3,6 +3,7 @@
 #include <iostream>
 
 #include "cli/commands.h"
+#include "import/new_month.h"
 #include "import/toolbox_file.h"
 #include "output/document_dump.h"
 #include "persist/schedule_file.h"
@@ -68,10 +69,22 @@ bool SaveScheduleTo(Context& ctx, model::Document& doc, const Args& args, const 
 }
 
 int CommandNew(Context& ctx, const CommandArgs& argv) {
-    const Args args(argv, {"--first", "--last", "--group", "--status", "--toolbox"}, With({"--force"}));
-    const std::string out = OneFile(args, "usage: lwtool new OUT.lw2 --first DATE --last DATE --group CODE9 --status capt|fo|fa");
-    const model::Date first = ParseDateArg("--first", args.Required("--first"));
-    const model::Date last = ParseDateArg("--last", args.Required("--last"));
+    const Args args(argv, {"--first", "--last", "--month", "--group", "--status", "--toolbox"}, With({"--force"}));
+    const std::string out = OneFile(args,
+                                    "usage: lwtool new OUT.lw2 (--first DATE --last DATE | --month YYYY-MM) --group CODE9 "
+                                    "--status capt|fo|fa");
+    model::Date first, last;
+    if (const auto month = args.Value("--month")) {
+        if (args.Has("--first") || args.Has("--last")) throw UsageError("--month replaces --first and --last");
+        const auto d = platform::ParseIsoDate(*month + "-01");
+        if (month->size() != 7 || !d) throw UsageError("--month needs YYYY-MM, not " + *month);
+        const import::MonthSpan span = import::ScheduleMonthSpan(d->month, d->year);
+        first = span.first;
+        last = span.last;
+    } else {
+        first = ParseDateArg("--first", args.Required("--first"));
+        last = ParseDateArg("--last", args.Required("--last"));
+    }
     const std::string group = args.Required("--group");
     const std::string status = args.Required("--status");
     int8_t crewGroup = 0;
@@ -85,24 +98,16 @@ int CommandNew(Context& ctx, const CommandArgs& argv) {
         ctx.ui.Message(out + " already exists. Use --force to replace it.", "File Error", platform::Icon::Stop);
         return kExitFailed;
     }
-    if (group.size() < 9) {
-        ctx.ui.Message(group + " Is Not a Valid Base/Eqp/Status/Pairing Combination", "Linewright",
-                       platform::Icon::Stop);
-        return kExitFailed;
-    }
+    if (!import::CheckTypedGroupCode(group, ctx.ui)) return kExitFailed;
 
     auto doc = std::make_unique<model::Document>(ctx.clock.Today().Number());
     doc->Log("FileNewBegin\n");
     doc->DeleteAll();
-    if (!doc->SetMonthDates(first, last, ctx.ui)) return kExitFailed;
-    doc->CrewGroup = crewGroup;
-    doc->GroupCode = group;
-    doc->ApplyNewFileDefaults();
+    if (!import::SetUpNewMonth(*doc, ctx.ui, first, last, crewGroup, group)) return kExitFailed;
     // Without a toolbox file the built-in activity table stands, as when the chooser is cancelled.
     if (const auto toolbox = args.Value("--toolbox")) {
         if (!import::LoadToolboxFile(*doc, ctx.ui, *toolbox)) return kExitFailed;
     }
-    doc->Modified = true;
     if (!persist::SaveSchedule(*doc, ctx.ui, out, model::kWorkingFile)) return kExitFailed;
     std::cout << "Created " << out << "\n";
     return kExitDone;

@@ -1,0 +1,78 @@
+#pragma once
+// Setting up a new month: the crew group a month is built for, its group code, and the
+// dates a schedule month normally covers.
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "model/date.h"
+#include "model/document.h"
+
+namespace lw::platform { class Interaction; class Profile; }
+
+namespace lw::import {
+
+struct BaseChoice {
+    std::string_view code;        // "YYZ"
+    std::string_view settingValue;  // stored under "BuildingBase"
+    char pairingLetter;           // first letter of the base's pairing numbers
+};
+struct EqpChoice {
+    std::string_view code;          // "DH8"
+    std::string_view settingValue;  // stored under "BuildingEqp"
+};
+struct StatusChoice {
+    std::string_view label;         // "Capt"
+    std::string_view settingValue;  // stored under "BuildingStatus"
+    std::string_view code;          // "CA", part of the group code
+    int8_t crewGroup;
+};
+
+inline constexpr std::array<BaseChoice, 5> kBases = {{
+    {"YVR", "1", 'V'}, {"YYC", "2", 'C'}, {"YYZ", "4", 'Z'}, {"YUL", "6", 'M'}, {"YHZ", "8", 'H'}}};
+inline constexpr std::array<EqpChoice, 4> kEquipment = {{{"DH8", "1"}, {"E75", "2"}, {"DH4", "3"}, {"CRJ", "4"}}};
+inline constexpr std::array<StatusChoice, 3> kStatuses = {{{"Capt", "0", "CA", model::kCaptains},
+                                                           {"F/O", "1", "FO", model::kFirstOfficers},
+                                                           {"FA / PU", "2", "FA", model::kFlightAttendants}}};
+
+// One base, equipment and status, as chosen on the first page of the new-file wizard.
+struct GroupChoice {
+    size_t base = 2;    // YYZ
+    size_t eqp = 0;     // DH8
+    size_t status = 0;  // Capt
+
+    // base + equipment + status + pairing letter, e.g. "YULE75FOM".
+    std::string GroupCode() const;
+    int8_t CrewGroup() const { return kStatuses[status].crewGroup; }
+    // "Confirm You Would Like to Create a New File for ..." with base and status for flight
+    // attendants, base, equipment and status otherwise.
+    std::string ConfirmText() const;
+};
+
+// The last choice from "BuildingBase", "BuildingEqp" and "BuildingStatus" of section "LW";
+// a missing or unknown value selects YYZ, DH8, Capt.
+GroupChoice ReadGroupChoice(const platform::Profile& profile);
+void WriteGroupChoice(platform::Profile& profile, const GroupChoice& choice);
+// The choice naming these codes ("YYZ", "DH8", "CA"/"FO"/"FA"); nullopt when one is unknown.
+std::optional<GroupChoice> FindGroupChoice(std::string_view base, std::string_view eqp, std::string_view status);
+
+// A group code typed in by hand (base, eqp, status, pairing letter joined). Shorter than nine
+// characters: the wizard's message, and false.
+bool CheckTypedGroupCode(std::string_view code, platform::Interaction& ui);
+
+// The dates a schedule month covers: January ends on the 30th, February runs from 31 January
+// to 1 March, March starts on the 2nd, other months are calendar months.
+struct MonthSpan {
+    model::Date first, last;
+};
+MonthSpan ScheduleMonthSpan(int month, int year);
+// The month after today's, where the dates dialog opens.
+MonthSpan NextScheduleMonth(model::Date today);
+
+// Starts a new month in a cleared document: dates, crew group, group code and the month
+// defaults of a new file. False (after the message) when the dates cannot make a month.
+bool SetUpNewMonth(model::Document& doc, platform::Interaction& ui, model::Date first, model::Date last,
+                   int8_t crewGroup, const std::string& groupCode);
+
+}  // namespace lw::import
