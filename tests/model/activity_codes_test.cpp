@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "recording_log.h"
+
 #include <memory>
 #include <ostream>
 #include <string>
@@ -40,11 +42,7 @@ using lw::model::Toolbox;
 using lw::model::ToolboxButton;
 using lw::model::ToolboxRect;
 
-class RecordingLog : public lw::platform::LogSink {
-public:
-    std::vector<std::string> lines;
-    void Write(std::string_view line) override { lines.emplace_back(line); }
-};
+using lw::test::RecordingLog;
 
 std::unique_ptr<Document> NewDocument(lw::model::CrewGroupKind group) {
     auto doc = std::make_unique<Document>();

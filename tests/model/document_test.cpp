@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "recording_log.h"
+
 #include <chrono>
 #include <memory>
 #include <ostream>
@@ -19,10 +21,7 @@ static void PrintTo(const CalendarDate& c, std::ostream* os) {
 
 namespace {
 
-struct RecordingLog : platform::LogSink {
-    std::vector<std::string> lines;
-    void Write(std::string_view line) override { lines.emplace_back(line); }
-};
+using lw::test::RecordingLog;
 
 Date Dmy(int32_t day, int32_t month, int32_t year) { return Date::FromDmy(day, month, year); }
 

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "recording_log.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
@@ -12,10 +14,7 @@
 namespace lw::model {
 namespace {
 
-struct RecordingLog : platform::LogSink {
-    std::vector<std::string> lines;
-    void Write(std::string_view line) override { lines.emplace_back(line); }
-};
+using lw::test::RecordingLog;
 
 TEST(TimeText, FormatTimeCoversClockTimesDurationsAndNegatives) {
     struct Case {

@@ -7,7 +7,7 @@
 #include "fake_interaction.h"
 #include "output/document_dump.h"
 #include "persist/object_stream.h"
-#include "platform/log_sink.h"
+#include "recording_log.h"
 #include "support/full_document.h"
 #include "temp_folder.h"
 
@@ -173,10 +173,7 @@ TEST(ScheduleFile, ViewerKindsWriteTheirHeaderAndLoadWithTheirVariant) {
 }
 
 TEST(ScheduleFile, LoadWritesTheRunLogLines) {
-    struct Recorder : platform::LogSink {
-        std::string text;
-        void Write(std::string_view line) override { text += line; }
-    } log;
+    test::RecordingLog log;
     test::TempFolder dir;
     auto doc = FullDoc(2, 2);
     doc->Crew[0].Name = "ADAMS";
@@ -186,12 +183,12 @@ TEST(ScheduleFile, LoadWritesTheRunLogLines) {
     FakeInteraction ui;
     doc->RunLog = &log;
     ASSERT_TRUE(SaveSchedule(*doc, ui, dir / "a.lw2", 0));
-    EXPECT_EQ(log.text, "SaveBlksBegin\nSaveBlksEnd\n");
-    log.text.clear();
+    EXPECT_EQ(log.Text(), "SaveBlksBegin\nSaveBlksEnd\n");
+    log.lines.clear();
     auto loaded = NewDoc();
     loaded->RunLog = &log;
     ASSERT_TRUE(LoadSchedule(*loaded, ui, dir / "a.lw2"));
-    EXPECT_EQ(log.text,
+    EXPECT_EQ(log.Text(),
               "LoadBlksBegin\nLoadBlksLoadPairs\nPairing 8101 Loaded\nPairing 8102 Loaded\n"
               "LoadBlksLoadEmployees\nEmployee ADAMS Loaded\nEmployee BAKER Loaded\n"
               "LoadMonthDataBegin\nLoadUndoRedoString\nLoadBlksEnd\n");
