@@ -72,7 +72,7 @@ void ObjectReader::Raw(void* data, size_t size) {
     pos_ += size;
 }
 
-void ObjectReader::ReadText(std::string& into) {
+void ObjectReader::ReadTextSlow(std::string& into) {
     into.clear();
     if (failed_) return;
     const size_t at = pos_;

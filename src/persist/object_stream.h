@@ -72,13 +72,37 @@ public:
                                     (uint32_t{p[3]} << 24));
     }
     void Raw(void* data, size_t size);
+    // n words at once into out (zeros after a fault).
+    void Words(int32_t* out, size_t n) {
+        if (version_ != 0 && Need(4 * n)) {
+            const auto* p = reinterpret_cast<const unsigned char*>(bytes_.data() + pos_);
+            for (size_t i = 0; i < n; ++i, p += 4)
+                out[i] = static_cast<int32_t>(uint32_t{p[0]} | (uint32_t{p[1]} << 8) | (uint32_t{p[2]} << 16) |
+                                              (uint32_t{p[3]} << 24));
+            pos_ += 4 * n;
+            return;
+        }
+        for (size_t i = 0; i < n; ++i) out[i] = Word();
+    }
     std::string Text() {
         std::string text;
         ReadText(text);
         return text;
     }
     // Reads a text straight into its destination.
-    void ReadText(std::string& into);
+    void ReadText(std::string& into) {
+        if (version_ > 256 && !failed_ && bytes_.size() - pos_ >= 4) {
+            const auto* p = reinterpret_cast<const unsigned char*>(bytes_.data() + pos_);
+            const auto length = static_cast<int32_t>(uint32_t{p[0]} | (uint32_t{p[1]} << 8) | (uint32_t{p[2]} << 16) |
+                                                     (uint32_t{p[3]} << 24));
+            if (length >= 0 && static_cast<size_t>(length) <= bytes_.size() - pos_ - 4) {
+                into.assign(bytes_.data() + pos_ + 4, static_cast<size_t>(length));
+                pos_ += 4 + static_cast<size_t>(length);
+                return;
+            }
+        }
+        ReadTextSlow(into);
+    }
 
     // Reads "[" and the class name and checks it is expectedClass, a registered class.
     // Returns the stored class version (0 in a version-0 stream).
@@ -101,6 +125,7 @@ private:
     }
     bool NeedSlow(size_t n);
     int32_t ShortWord();
+    void ReadTextSlow(std::string& into);
 
     std::string_view bytes_;
     size_t pos_ = 0;

@@ -63,12 +63,14 @@ void ReadPair(ObjectReader& r, TPair& p) {
     p.Tafb = r.Word();
     p.PairNumber = r.Word();
     p.IsValid = r.Flag();
-    for (int32_t& s : p.DayStatus) s = r.Word();
-    for (int d = 0; d < model::kMonthDays; ++d) {
-        p.DailyStart[d] = r.Word();
-        p.DailyDuty[d] = r.Word();
-        p.DailyCredit[d] = r.Word();
-        p.DailyHardTime[d] = r.Word();
+    r.Words(p.DayStatus.data(), model::kMonthDays);
+    std::array<int32_t, 4 * model::kMonthDays> daily;
+    r.Words(daily.data(), daily.size());
+    for (size_t d = 0; d < model::kMonthDays; ++d) {
+        p.DailyStart[d] = daily[4 * d];
+        p.DailyDuty[d] = daily[4 * d + 1];
+        p.DailyCredit[d] = daily[4 * d + 2];
+        p.DailyHardTime[d] = daily[4 * d + 3];
     }
     r.ReadText(p.PairText);
     r.ReadText(p.Layovers);
@@ -76,12 +78,10 @@ void ReadPair(ObjectReader& r, TPair& p) {
     r.ReadText(p.BaseEqpCode);
     p.PairStamp = r.Raw4();
     r.ReadText(p.PairType);
-    if (version >= 2)
-        for (int32_t& v : p.ExcludedCredit) v = r.Word();
+    if (version >= 2) r.Words(p.ExcludedCredit.data(), model::kMonthDays);
     if (version >= 3) p.RestAfter = r.Word();
     if (version >= 4) r.ReadText(p.SourceLine);
-    if (version >= 5)
-        for (int32_t& v : p.DayPairingType) v = r.Word();
+    if (version >= 5) r.Words(p.DayPairingType.data(), model::kMonthDays);
     r.EndObject();
 }
 
@@ -137,17 +137,18 @@ void ReadPilot(ObjectReader& r, TPilot& p) {
         r.ReadText(p.DayCode[i]);
         r.ReadText(p.DayExtractCode[i]);
         r.ReadText(p.DayText[i]);
+        std::array<int32_t, 2 * model::kDayValues> values;
+        r.Words(values.data(), values.size());
         for (size_t j = 0; j < model::kDayValues; ++j) {
-            p.PrevDayData[i][j] = r.Word();
-            p.DayActivity[i][j] = r.Word();
+            p.PrevDayData[i][j] = values[2 * j];
+            p.DayActivity[i][j] = values[2 * j + 1];
         }
     }
     r.ReadText(p.SavedFilters);
     r.ReadText(p.BidText);
     r.ReadText(p.RosterStatus);
     std::array<int32_t, TPilot::kSettingsCount> settings{};
-    const int stored = version <= 1 ? 10 : TPilot::kSettingsCount;
-    for (int i = 0; i < stored; ++i) settings[static_cast<size_t>(i)] = r.Word();
+    r.Words(settings.data(), version <= 1 ? 10 : TPilot::kSettingsCount);
     p.SetSettingsArray(settings);
     p.BidsReserve = r.Char() != 0;
     p.CreditHours = r.Char();
