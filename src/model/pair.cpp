@@ -75,7 +75,8 @@ bool TPair::Validate(int dayCount) {
             fail(buf);
         }
     }
-    UsaSegments = PairText.find("USA SEGMENTS") != std::string::npos;
+    // The US-segment scan writes "USA SEGMENT"; pairing files may carry "USA SEGMENTS".
+    UsaSegments = PairText.find("USA SEGMENT") != std::string::npos;
     return IsValid;
 }
 
