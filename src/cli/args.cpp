@@ -11,7 +11,7 @@ Args::Args(const std::vector<std::string>& argv, const std::set<std::string>& va
         if (a.size() > 1 && a[0] == '-') {
             if (valued.count(a)) {
                 if (i + 1 >= argv.size()) throw UsageError(a + " needs a value");
-                values_[a] = argv[++i];
+                values_[a].push_back(argv[++i]);
             } else if (flags.count(a)) {
                 flags_.insert(a);
             } else {
@@ -26,7 +26,12 @@ Args::Args(const std::vector<std::string>& argv, const std::set<std::string>& va
 std::optional<std::string> Args::Value(const std::string& option) const {
     const auto it = values_.find(option);
     if (it == values_.end()) return std::nullopt;
-    return it->second;
+    return it->second.back();
+}
+
+std::vector<std::string> Args::Values(const std::string& option) const {
+    const auto it = values_.find(option);
+    return it == values_.end() ? std::vector<std::string>{} : it->second;
 }
 
 std::string Args::Required(const std::string& option) const {

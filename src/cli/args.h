@@ -22,14 +22,17 @@ public:
 
     const std::vector<std::string>& Positionals() const { return positionals_; }
     bool Has(const std::string& flag) const { return flags_.count(flag) > 0 || values_.count(flag) > 0; }
+    // The last value given for the option.
     std::optional<std::string> Value(const std::string& option) const;
+    // Every value given for a repeatable option, in order.
+    std::vector<std::string> Values(const std::string& option) const;
     std::string Required(const std::string& option) const;
     // An integer option; a usage error when it is not a whole number.
     std::optional<int> Int(const std::string& option) const;
 
 private:
     std::vector<std::string> positionals_;
-    std::map<std::string, std::string> values_;
+    std::map<std::string, std::vector<std::string>> values_;
     std::set<std::string> flags_;
 };
 

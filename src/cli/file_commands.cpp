@@ -69,7 +69,10 @@ bool SaveScheduleTo(Context& ctx, model::Document& doc, const Args& args, const 
 }
 
 int CommandNew(Context& ctx, const CommandArgs& argv) {
-    const Args args(argv, {"--first", "--last", "--month", "--group", "--status", "--toolbox"}, With({"--force"}));
+    const Args args(argv,
+                    {"--first", "--last", "--month", "--group", "--status", "--toolbox", "--roster", "--absences",
+                     "--next-absences", "--activity", "--prior-pairings", "--pairings", "--lis"},
+                    With({"--force"}));
     const std::string out = OneFile(args,
                                     "usage: lwtool new OUT.lw2 (--first DATE --last DATE | --month YYYY-MM) --group CODE9 "
                                     "--status capt|fo|fa");
@@ -98,19 +101,39 @@ int CommandNew(Context& ctx, const CommandArgs& argv) {
         ctx.ui.Message(out + " already exists. Use --force to replace it.", "File Error", platform::Icon::Stop);
         return kExitFailed;
     }
+    if (args.Has("--activity") != args.Has("--prior-pairings"))
+        throw UsageError("--activity and --prior-pairings go together");
+    if (args.Has("--next-absences") && !args.Has("--absences"))
+        throw UsageError("--next-absences needs --absences: the second month is offered after the first");
     if (!import::CheckTypedGroupCode(group, ctx.ui)) return kExitFailed;
 
     auto doc = std::make_unique<model::Document>(ctx.clock.Today().Number());
     doc->Log("FileNewBegin\n");
     doc->DeleteAll();
     if (!import::SetUpNewMonth(*doc, ctx.ui, first, last, crewGroup, group)) return kExitFailed;
-    // Without a toolbox file the built-in activity table stands, as when the chooser is cancelled.
-    if (const auto toolbox = args.Value("--toolbox")) {
-        if (!import::LoadToolboxFile(*doc, ctx.ui, *toolbox)) return kExitFailed;
-    }
+    import::NewMonthFiles files;
+    auto file = [&args](const char* option) -> std::optional<std::filesystem::path> {
+        if (const auto v = args.Value(option)) return std::filesystem::path(*v);
+        return std::nullopt;
+    };
+    files.toolbox = file("--toolbox");  // without one the built-in activity table stands
+    files.roster = file("--roster");
+    files.absences = file("--absences");
+    files.nextAbsences = file("--next-absences");
+    files.activity = file("--activity");
+    files.priorPairings = file("--prior-pairings");
+    files.pairings = file("--pairings");
+    for (const std::string& lis : args.Values("--lis")) files.lis.emplace_back(lis);
+    const std::vector<import::NewMonthStep> steps = import::LoadNewMonthFiles(*doc, ctx.ui, files);
+    // Like the wizard, a failed step does not stop the month from being saved.
     if (!persist::SaveSchedule(*doc, ctx.ui, out, model::kWorkingFile)) return kExitFailed;
+    bool allDone = true;
+    for (const import::NewMonthStep& step : steps) {
+        std::cout << step.name << ": " << (step.done ? "Done" : "Not Loaded") << "\n";
+        allDone = allDone && step.done;
+    }
     std::cout << "Created " << out << "\n";
-    return kExitDone;
+    return allDone ? kExitDone : kExitFailed;
 }
 
 int CommandInfo(Context& ctx, const CommandArgs& argv) {

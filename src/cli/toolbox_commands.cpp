@@ -1,10 +1,8 @@
-// lwtool import toolbox and lwtool toolbox: loading a toolbox definition file and showing
-// the buttons the toolbox window draws.
+// lwtool toolbox: the buttons the toolbox window draws for the month.
 #include <cstdio>
 #include <iostream>
 
 #include "cli/commands.h"
-#include "import/toolbox_file.h"
 #include "model/activity_codes.h"
 #include "model/time_text.h"
 #include "output/document_dump.h"
@@ -35,23 +33,6 @@ int CommandToolbox(Context& ctx, const CommandArgs& argv) {
         std::cout << line << output::Quote(b.caption) << "\n";
     }
     return kExitDone;
-}
-
-int ImportToolbox(Context& ctx, const Args& args) {
-    const auto& pos = args.Positionals();
-    if (pos.size() != 3) throw UsageError("usage: lwtool import toolbox FILE TOOLBOX.box [-o OUT]");
-    auto doc = OpenSchedule(ctx, pos[1]);
-    if (!doc) return kExitFailed;
-    if (!import::LoadToolboxFile(*doc, ctx.ui, pos[2])) return kExitFailed;
-    return SaveScheduleTo(ctx, *doc, args, pos[1]) ? kExitDone : kExitFailed;
-}
-
-int CommandImport(Context& ctx, const CommandArgs& argv) {
-    const Args args(argv, {"-o"}, {"--yes", "--no"});
-    if (args.Positionals().empty()) throw UsageError("usage: lwtool import KIND FILE INPUT...");
-    const std::string& kind = args.Positionals()[0];
-    if (kind == "toolbox") return ImportToolbox(ctx, args);
-    throw UsageError("unknown import kind " + kind);
 }
 
 }  // namespace lw::cli

@@ -1,5 +1,11 @@
 #include "import/new_month.h"
 
+#include "import/absence_extract.h"
+#include "import/activity_extract.h"
+#include "import/lis_scan.h"
+#include "import/pairing_file.h"
+#include "import/roster_extract.h"
+#include "import/toolbox_file.h"
 #include "platform/interaction.h"
 #include "platform/profile.h"
 
@@ -95,6 +101,24 @@ bool SetUpNewMonth(model::Document& doc, platform::Interaction& ui, model::Date 
     doc.ApplyNewFileDefaults();
     doc.Modified = true;
     return true;
+}
+
+std::vector<NewMonthStep> LoadNewMonthFiles(model::Document& doc, platform::Interaction& ui, const NewMonthFiles& files) {
+    std::vector<NewMonthStep> steps;
+    if (files.toolbox) steps.push_back({"ToolBox", LoadToolboxFile(doc, ui, *files.toolbox)});
+    if (files.roster) steps.push_back({"Roster", LoadRosterExtract(doc, ui, *files.roster)});
+    if (files.absences) {
+        bool done = LoadAbsenceExtract(doc, ui, *files.absences, false);
+        // The second month's absences are offered only once this month's are in.
+        if (done && files.nextAbsences) done = LoadAbsenceExtract(doc, ui, *files.nextAbsences, true);
+        steps.push_back({"Absences", done});
+    }
+    if (files.activity && files.priorPairings)
+        steps.push_back({"Overlap Info", LoadLastMonthData(doc, ui, *files.activity, *files.priorPairings)});
+    if (files.pairings)
+        steps.push_back({"Current Pairings", LoadPairingFile(doc, ui, *files.pairings, "", doc.IsFlightAttendants())});
+    if (!files.lis.empty()) steps.push_back({"LIS", ScanLisFiles(doc, ui, files.lis)});
+    return steps;
 }
 
 }  // namespace lw::import

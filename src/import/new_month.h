@@ -5,6 +5,8 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
+#include <filesystem>
 
 #include "model/date.h"
 #include "model/document.h"
@@ -74,5 +76,25 @@ MonthSpan NextScheduleMonth(model::Date today);
 // defaults of a new file. False (after the message) when the dates cannot make a month.
 bool SetUpNewMonth(model::Document& doc, platform::Interaction& ui, model::Date first, model::Date last,
                    int8_t crewGroup, const std::string& groupCode);
+
+// The files of a new month, one per wizard step; an absent file skips its step, as a
+// cancelled chooser does.
+struct NewMonthFiles {
+    std::optional<std::filesystem::path> toolbox, roster, absences, nextAbsences, activity, priorPairings, pairings;
+    std::vector<std::filesystem::path> lis;
+};
+
+// One step of the wizard as it ended: its status name ("Roster", "Absences", "Overlap Info",
+// "Current Pairings", and "ToolBox" and "LIS" for the steps without one) and whether its
+// loader reported success.
+struct NewMonthStep {
+    std::string name;
+    bool done = false;
+};
+
+// Runs the wizard's loaders in its order: toolbox, roster, absences (and the next month's
+// when this month's loaded), last month's activity, pairings, LIS. A failing step does not
+// stop the others. Only steps with a file are run and listed.
+std::vector<NewMonthStep> LoadNewMonthFiles(model::Document& doc, platform::Interaction& ui, const NewMonthFiles& files);
 
 }  // namespace lw::import
