@@ -18,6 +18,7 @@ struct Budget {
 const Budget kBudgets[] = {
     {"BM_SaveSchedule", "BM_RawWrite", 3.0},
     {"BM_LoadSchedule", "BM_RawRead", 3.0},
+    {"BM_LoadPairingFile", "BM_ReadPairingFileLines", 3.0},
 };
 
 class RecordingReporter : public benchmark::ConsoleReporter {

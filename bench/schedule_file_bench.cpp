@@ -9,29 +9,11 @@
 #include "full_document.h"
 #include "persist/atomic_file.h"
 #include "persist/schedule_file.h"
-#include "platform/interaction.h"
+#include "quiet_interaction.h"
 
 namespace {
 
 using lw::model::Document;
-
-class QuietInteraction : public lw::platform::Interaction {
-public:
-    void Message(std::string_view, std::string_view, lw::platform::Icon) override {}
-    lw::platform::Answer Ask(std::string_view, std::string_view, lw::platform::Buttons, lw::platform::Icon) override {
-        return lw::platform::Answer::No;
-    }
-    std::optional<std::string> ChooseOpenFile(const lw::platform::FileRequest&) override { return std::nullopt; }
-    std::vector<std::string> ChooseOpenFiles(const lw::platform::FileRequest&) override { return {}; }
-    std::optional<std::string> ChooseSaveFile(const lw::platform::FileRequest&) override { return std::nullopt; }
-    void ShowList(std::string_view, const std::vector<std::string>&) override {}
-    void BeginProgress(std::string_view, int) override {}
-    bool Progress(int, std::string_view) override { return true; }
-    void EndProgress() override {}
-    void SetClipboard(std::string_view) override {}
-    void Beep() override {}
-    void SetBusy(bool) override {}
-};
 
 // 999 crew (the last of the 1000 rows is the legality trial's scratch copy) and 3000 pairings.
 struct FullMonth {
@@ -66,7 +48,7 @@ void BM_RawWrite(benchmark::State& state) {
 
 void BM_SaveSchedule(benchmark::State& state) {
     FullMonth& m = Month();
-    QuietInteraction ui;
+    lw::bench::QuietInteraction ui;
     for (auto _ : state) {
         if (!lw::persist::SaveSchedule(*m.doc, ui, m.file, 0)) state.SkipWithError("save");
     }
@@ -85,7 +67,7 @@ void BM_RawRead(benchmark::State& state) {
 
 void BM_LoadSchedule(benchmark::State& state) {
     FullMonth& m = Month();
-    QuietInteraction ui;
+    lw::bench::QuietInteraction ui;
     auto doc = std::make_unique<Document>(2461000);
     for (auto _ : state) {
         if (!lw::persist::LoadSchedule(*doc, ui, m.file)) state.SkipWithError("load");
