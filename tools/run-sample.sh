@@ -1,14 +1,16 @@
 #!/usr/bin/env bash
-# Until the desktop program lands: make a sample month with lwtool and show what it holds.
+# Until the desktop program lands: open the bundled captains month with lwtool and show what
+# it holds. The month is copied first so the committed sample stays as it is.
 set -euo pipefail
 build_dir="$1"
 shift || true
+here="$(cd "$(dirname "$0")/.." && pwd)"
 lwtool="$build_dir/lwtool"
+sample="$here/samples/capt-yyz-dh8-2027-03/capt-yyz-dh8-2027-03.lw2"
 out_dir="$build_dir/sample"
 mkdir -p "$out_dir"
-month="$out_dir/sample-month.lw2"
-"$lwtool" new "$month" --force --first 2027-01-01 --last 2027-01-30 --group YYZDH8CAZ --status capt
-echo
+month="$out_dir/$(basename "$sample")"
+cp "$sample" "$month"
 "$lwtool" info "$month"
 echo
 echo "First lines of 'lwtool dump $month':"
