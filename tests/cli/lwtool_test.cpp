@@ -1,10 +1,10 @@
 // lwtool end to end: the real binary, real files, exit codes and every line it prints.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <cstdlib>
 #include <string>
 
+#include "run_tool.h"
 #include "temp_folder.h"
 
 namespace {
@@ -12,30 +12,9 @@ namespace {
 using lw::test::ReadBytes;
 using lw::test::TempFolder;
 
-struct Result {
-    int exit = -1;
-    std::string out, err;
-};
+using Result = lw::test::ToolResult;
 
-std::string ShellQuote(const std::string& s) {
-    std::string q = "'";
-    for (char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return q + "'";
-}
-
-Result Tool(const TempFolder& dir, const std::vector<std::string>& args) {
-    std::string cmd = "LWRIGHT_TODAY=2026-12-08 " + ShellQuote(LWTOOL_PATH);
-    for (const std::string& a : args) cmd += " " + ShellQuote(a);
-    const auto out = dir / "stdout.txt";
-    const auto err = dir / "stderr.txt";
-    cmd += " >" + ShellQuote(out.string()) + " 2>" + ShellQuote(err.string());
-    const int status = std::system(cmd.c_str());
-    Result r;
-    r.exit = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    r.out = ReadBytes(out);
-    r.err = ReadBytes(err);
-    return r;
-}
+Result Tool(const TempFolder& dir, const std::vector<std::string>& args) { return lw::test::RunTool(dir, args); }
 
 class LwTool : public ::testing::Test {
 protected:
