@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/block_commands.h"
 #include "cli/commands.h"
 
 namespace {
@@ -25,6 +26,16 @@ const CommandEntry kCommands[] = {
     {"save", "save FILE [-o OUT] [--kind working|prebuild|presked|final]", lw::cli::CommandSave},
     {"import", "import toolbox FILE TOOLBOX.box [-o OUT]", lw::cli::CommandImport},
     {"toolbox", "toolbox FILE   (the toolbox buttons of the month)", lw::cli::CommandToolbox},
+    {"assign", "assign FILE --crew ROW --pair INDEX --day DAY [--skip-checks] [-o OUT]", lw::cli::CommandAssign},
+    {"remove", "remove FILE --crew ROW --day DAY [-o OUT]", lw::cli::CommandRemove},
+    {"undo", "undo FILE [-o OUT]   (takes back the newest assignment or removal)", lw::cli::CommandUndo},
+    {"check", "check FILE   (the exceptions and warnings of every block)", lw::cli::CommandCheck},
+    {"report", "report history FILE", lw::cli::CommandReport},
+    {"rules", "rules FILE --crew ROW   (the duty rule results of one member)", lw::cli::CommandRules},
+    {"activity", "activity FILE --crew ROW --day DAY --code CODE [-o OUT]", lw::cli::CommandActivity},
+    {"request", "request FILE --crew ROW --day DAY --code X1..XM [-o OUT]   (marks or clears)", lw::cli::CommandRequest},
+    {"clear-day", "clear-day FILE --crew ROW --day DAY [-o OUT]", lw::cli::CommandClearDay},
+    {"lock", "lock FILE --crew ROW --day DAY [-o OUT]   (locks or unlocks the pairing)", lw::cli::CommandLock},
 };
 
 void PrintUsage(std::ostream& out) {

@@ -1,0 +1,100 @@
+#pragma once
+// The assignment engine: the only road by which a pairing enters or leaves a crew member's
+// block. It refuses what breaks a hard limit, asks the planner about the soft ones, records
+// the transaction and brings the checks and totals of the board up to date.
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "model/document.h"
+#include "platform/interaction.h"
+
+namespace lw::rules {
+
+// Result codes of AssignPair and RemovePair.
+enum AssignResult : int {
+    kAssignDone = 0,
+    // AssignPair: day not free, rest below the minimum, or No to a rest or French question.
+    // RemovePair: that pairing does not start on the day.
+    kAssignDayTaken = 1,
+    kAssignNotOperating = 2,
+    // AssignPair: already assigned that day. RemovePair: open that day.
+    kAssignAlreadyTaken = 3,
+    kAssignCrewOutOfRange = 4,
+    kAssignPairOutOfRange = 5,
+    kAssignReserveDeclined = 6,
+};
+
+// Results of TrialAssign.
+enum TrialResult : int {
+    kTrialRefused = 0,
+    kTrialLegal = 1,
+    kTrialException = 2,  // legal as to rest, but the block gains illegal days
+};
+
+// What the who's-legal dialog says about a result; empty for 0 and 6.
+std::string_view AssignResultMessage(int result);
+
+// One pairing instance as the pairings window knows it: the pairing index and its place
+// (day column, row) in the open-time grid; -1 where unknown.
+struct PairingPick {
+    int32_t pair = -1;
+    int32_t day = -1;
+    int32_t row = -1;
+    bool operator==(const PairingPick&) const = default;
+};
+
+// What the engine keeps beside the document while the planner works the board; not saved.
+struct Board {
+    PairingPick Selected;      // SelectedPair: chosen for assignment by click
+    PairingPick LastAssigned;  // LastAssignedPair: lets the pairings window show where it went
+    bool IncludeExcludedCredit = false;  // the main window's credit mode
+    int32_t OpenTime = 0;      // open-time total for the status bar, minutes
+};
+
+// Puts pair on the crew member's day. skipChecks (Shift held) skips the rest checks and
+// every question but the reserve one. declined, when given, tells whether a No to a
+// question caused the refusal.
+int AssignPair(model::Document& doc, Board& board, platform::Interaction& ui, int crew, int pair, int day,
+               bool skipChecks, bool* declined = nullptr);
+
+// Sends the pairing that starts on the crew member's day back to open time.
+int RemovePair(model::Document& doc, Board& board, int crew, int pair, int day);
+
+// Whether the crew member could take the pairing on the day; changes nothing.
+int TrialAssign(model::Document& doc, int crew, int pair, int day);
+
+// The pairing index starting on the crew member's day, -1 when none or out of range.
+int32_t PairOnDay(const model::Document& doc, int crew, int day);
+
+// ---- the French cabin rule (flight attendants)
+struct FrenchCabinCheck {
+    bool passes = true;
+    int reference = -1;        // the member the question names
+    std::vector<int> holders;  // crew rows holding another cabin position of the trip that day
+};
+// Judges the candidate against the other cabin positions of the trip on the day.
+FrenchCabinCheck JudgeFrenchCabin(const model::Document& doc, int crew, int pair, int day);
+// The question asked when the rule fails.
+std::string FrenchCabinQuestion(const model::Document& doc, int crew, const FrenchCabinCheck& check);
+// Crew rows holding another cabin position of the trip on the day.
+std::vector<int> CabinSiblingHolders(const model::Document& doc, int pair, int day);
+
+// ---- totals kept up to date after every change
+// Everything that must follow a change to the crew member's block: the block check, the
+// two-captain check, re-checks of flight attendants whose results went stale, the credit
+// total, the reserve cut-off and the open-time total.
+void RecheckAfterChange(model::Document& doc, Board& board, int crew);
+
+// Sets ReserveLine below the reserve cut-off; returns the cut-off (roster index of the
+// last member expected to hold a full line).
+int ComputeReserveCutoff(model::Document& doc);
+
+// Credit of every open pairing instance inside the month, minutes.
+int32_t OpenTimeTotal(const model::Document& doc);
+// "%04d:%02d" of the open-time total, as the status bar shows it.
+std::string OpenTimeText(int32_t minutes);
+
+}  // namespace lw::rules
