@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "quiet_interaction.h"
 #include "block_builder.h"
 #include "rules/assignment.h"
 #include "rules/block_checks.h"
@@ -17,23 +18,6 @@ namespace {
 
 using lw::model::Document;
 
-class QuietUi : public lw::platform::Interaction {
-public:
-    void Message(std::string_view, std::string_view, lw::platform::Icon) override {}
-    lw::platform::Answer Ask(std::string_view, std::string_view, lw::platform::Buttons, lw::platform::Icon) override {
-        return lw::platform::Answer::No;
-    }
-    std::optional<std::string> ChooseOpenFile(const lw::platform::FileRequest&) override { return std::nullopt; }
-    std::vector<std::string> ChooseOpenFiles(const lw::platform::FileRequest&) override { return {}; }
-    std::optional<std::string> ChooseSaveFile(const lw::platform::FileRequest&) override { return std::nullopt; }
-    void ShowList(std::string_view, const std::vector<std::string>&) override {}
-    void BeginProgress(std::string_view, int) override {}
-    bool Progress(int, std::string_view) override { return true; }
-    void EndProgress() override {}
-    void SetClipboard(std::string_view) override {}
-    void Beep() override {}
-    void SetBusy(bool) override {}
-};
 
 struct Placement {
     int crew, pair, day;
@@ -48,7 +32,7 @@ struct BusyMonth {
     int trialDay = 10;
 
     explicit BusyMonth(lw::model::CrewGroupKind group) {
-        QuietUi ui;
+        lw::bench::QuietInteraction ui;
         doc = lw::test::NewMonth(lw::model::Date::FromDmy(1, 4, 2026), 30, group, ui);
         Document& d = *doc;
         const bool cabin = group == lw::model::kFlightAttendants;
@@ -145,7 +129,7 @@ BusyMonth& Month(int group) {
 void BM_AssignPair(benchmark::State& state) {
     BusyMonth& m = Month(static_cast<int>(state.range(0)));
     lw::rules::Board board;
-    QuietUi ui;
+    lw::bench::QuietInteraction ui;
     size_t next = 0;
     for (auto _ : state) {
         const Placement& p = m.free[next++ % m.free.size()];
@@ -163,7 +147,7 @@ void BM_AssignPair(benchmark::State& state) {
 void BM_GridClickAssign(benchmark::State& state) {
     BusyMonth& m = Month(static_cast<int>(state.range(0)));
     lw::rules::Board board;
-    QuietUi ui;
+    lw::bench::QuietInteraction ui;
     lw::rules::GridGestures grid(*m.doc, board, ui);
     size_t next = 0;
     for (auto _ : state) {
@@ -183,7 +167,7 @@ void BM_GridClickAssign(benchmark::State& state) {
 void BM_RemovePair(benchmark::State& state) {
     BusyMonth& m = Month(static_cast<int>(state.range(0)));
     lw::rules::Board board;
-    QuietUi ui;
+    lw::bench::QuietInteraction ui;
     size_t next = 0;
     for (auto _ : state) {
         const Placement& p = m.free[next++ % m.free.size()];

@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include "quiet_interaction.h"
 #include "block_builder.h"
 #include "full_document.h"
 #include "platform/interaction.h"
@@ -14,23 +15,6 @@ namespace {
 using lw::model::Document;
 using namespace lw::test;
 
-class SilentInteraction : public lw::platform::Interaction {
-public:
-    void Message(std::string_view, std::string_view, lw::platform::Icon) override {}
-    lw::platform::Answer Ask(std::string_view, std::string_view, lw::platform::Buttons, lw::platform::Icon) override {
-        return lw::platform::Answer::No;
-    }
-    std::optional<std::string> ChooseOpenFile(const lw::platform::FileRequest&) override { return std::nullopt; }
-    std::vector<std::string> ChooseOpenFiles(const lw::platform::FileRequest&) override { return {}; }
-    std::optional<std::string> ChooseSaveFile(const lw::platform::FileRequest&) override { return std::nullopt; }
-    void ShowList(std::string_view, const std::vector<std::string>&) override {}
-    void BeginProgress(std::string_view, int) override {}
-    bool Progress(int, std::string_view) override { return true; }
-    void EndProgress() override {}
-    void SetClipboard(std::string_view) override {}
-    void Beep() override {}
-    void SetBusy(bool) override {}
-};
 
 constexpr int kCrew = lw::model::kCrewRows - 1;  // row 999 is the legality trial's scratch copy
 constexpr int kTripsPerLength = 50;
@@ -111,7 +95,7 @@ void FillBlocks(Document& doc, const TripTable& trips, int positions = 1, int pe
 struct Month {
     // positions > 1: a Montreal cabin month, every trip French with that many cabin positions.
     explicit Month(lw::model::CrewGroupKind group, int positions = 1) {
-        SilentInteraction ui;
+        lw::bench::QuietInteraction ui;
         doc = NewMonth(lw::model::Date::FromDmy(1, 4, 2026), 30, group, ui);
         const bool cabin = group == lw::model::kFlightAttendants;
         // A French month fills the table: 250 trips of each length, each position a slot.

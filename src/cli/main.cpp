@@ -19,12 +19,18 @@ struct CommandEntry {
 };
 
 const CommandEntry kCommands[] = {
-    {"new", "new OUT.lw2 --first DATE --last DATE --group CODE9 --status capt|fo|fa [--toolbox F.box] [--force]",
+    {"new",
+     "new OUT.lw2 (--first DATE --last DATE | --month YYYY-MM) --group CODE9 --status capt|fo|fa [--force]\n"
+     "      [--toolbox F.box] [--roster F] [--absences F [--next-absences F]]\n"
+     "      [--activity F --prior-pairings F] [--pairings F] [--lis F]...   (the wizard's steps, in its order)",
      lw::cli::CommandNew},
     {"info", "info FILE", lw::cli::CommandInfo},
     {"dump", "dump FILE [--crew] [--pairings] [--history]   (dump --help: the format)", lw::cli::CommandDump},
     {"save", "save FILE [-o OUT] [--kind working|prebuild|presked|final]", lw::cli::CommandSave},
-    {"import", "import toolbox FILE TOOLBOX.box [-o OUT]", lw::cli::CommandImport},
+    {"import",
+     "import KIND FILE INPUT... [-o OUT]   KIND: toolbox, roster, absences, next-absences,\n"
+     "      activity (ACTIVITY PRIOR-PAIRINGS), pairings [--manual CODES], lis (one or more files)",
+     lw::cli::CommandImport},
     {"toolbox", "toolbox FILE   (the toolbox buttons of the month)", lw::cli::CommandToolbox},
     {"assign", "assign FILE --crew ROW --pair INDEX --day DAY [--skip-checks] [-o OUT]", lw::cli::CommandAssign},
     {"remove", "remove FILE --crew ROW --day DAY [-o OUT]", lw::cli::CommandRemove},

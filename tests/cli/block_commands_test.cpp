@@ -1,7 +1,6 @@
 // lwtool's block commands end to end: the real binary on a month saved by the test, every
 // line printed, the exit code and what the file holds afterwards.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <cstdlib>
 #include <string>
@@ -10,16 +9,14 @@
 #include "persist/schedule_file.h"
 #include "rules/engine_month.h"
 #include "rules/history_undo.h"
+#include "run_tool.h"
 #include "temp_folder.h"
 
 namespace {
 
 using lw::test::ReadBytes;
 
-struct Result {
-    int exit = -1;
-    std::string out, err;
-};
+using Result = lw::test::ToolResult;
 
 const std::string kRestQuestion =
     "[Linewright] This Assignment Provides Only  11:00 Crew Rest Before .  Do You want to Assign It Anyway\n";
@@ -45,12 +42,10 @@ protected:
         return doc;
     }
     // Runs lwtool; "F" stands for the month's file.
-    Result Tool(const std::vector<std::string>& args) {
-        std::string cmd = "LWRIGHT_TODAY=2026-12-08 '" + std::string(LWTOOL_PATH) + "'";
-        for (const std::string& a : args) cmd += " '" + (a == "F" ? (dir / "apr.lw2").string() : a) + "'";
-        cmd += " >'" + (dir / "out.txt").string() + "' 2>'" + (dir / "err.txt").string() + "'";
-        const int status = std::system(cmd.c_str());
-        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadBytes(dir / "out.txt"), ReadBytes(dir / "err.txt")};
+    Result Tool(std::vector<std::string> args) {
+        for (std::string& a : args)
+            if (a == "F") a = (dir / "apr.lw2").string();
+        return lw::test::RunTool(dir, args);
     }
     Result Assign(const char* crew, const char* pair, const char* day, std::vector<std::string> more = {}) {
         std::vector<std::string> args = {"assign", "F", "--crew", crew, "--pair", pair, "--day", day};
