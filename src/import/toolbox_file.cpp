@@ -8,9 +8,9 @@
 #include <utility>
 #include <vector>
 
+#include "import/extract_text.h"
 #include "model/document.h"
 #include "model/time_text.h"
-#include "persist/atomic_file.h"
 
 namespace lw::import {
 
@@ -18,26 +18,6 @@ namespace {
 
 constexpr std::string_view kTitle = "Linewright";
 constexpr int kRecordLines = 12;
-
-// Hands out the file's lines one by one. A line feed ends a line; a carriage return before
-// it is dropped, as reading the file in text mode would.
-class LineReader {
-public:
-    explicit LineReader(std::string_view text) : text_(text) {}
-
-    std::optional<std::string_view> Next() {
-        if (pos_ >= text_.size()) return std::nullopt;
-        const size_t end = std::min(text_.find('\n', pos_), text_.size());
-        std::string_view line = text_.substr(pos_, end - pos_);
-        pos_ = end + 1;
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-        return line;
-    }
-
-private:
-    std::string_view text_;
-    size_t pos_ = 0;
-};
 
 // An unreadable time is taken as 0, as the day's "Other Assignment Details" do: a day-off
 // code legitimately has no start or end, and one bad field should not cost the whole file.
@@ -67,13 +47,21 @@ platform::FileRequest ToolboxFileRequest(std::string lastBoxPath) {
 
 bool LoadToolboxFile(model::Document& doc, platform::Interaction& ui, const std::filesystem::path& file,
                      std::filesystem::path* folder) {
+    // 300 records of twelve short lines fit in a few kilobytes; anything near this is not a toolbox.
+    constexpr size_t kLargestToolbox = size_t{4} << 20;
     std::string text;
-    if (!persist::ReadWholeFile(file, text)) {
+    const BoundedRead read = ReadFileUpTo(file, kLargestToolbox, text);
+    if (read == BoundedRead::CannotOpen) {
         ui.Message("Unable to Open File " + file.string(), kTitle, platform::Icon::Stop);
         return false;
     }
+    if (read == BoundedRead::TooLarge) {
+        ui.Message("Error Loading Absences. File may be Currupt", kTitle, platform::Icon::Stop);
+        UseBuiltInTable(doc);
+        return false;
+    }
 
-    LineReader lines(text);
+    TextLineCursor lines(text);
     const std::optional<std::string_view> header = lines.Next();
     if (!header || *header != kToolboxFileHeader) {
         ui.Message("Not a Valid ToolBox. Using default ToolBox. Import new ToolBox File.", kTitle,

@@ -223,6 +223,7 @@ TEST_F(ToolboxFile, FileEndingPartWayIsCorrupt) {
         Box("MAR 2024", 4, kVac + kCabinRes + kSim),    // one record fewer than stated
         Box("MAR 2024", 2147483647, kVac),
         Box("MAR 2024", 1, "") + "99999999999999\n",
+        Box("MAR 2024", 1, kVac) + std::string(size_t{5} << 20, 'x'),  // far too large to be a toolbox
     };
     for (size_t i = 0; i < files.size(); ++i) {
         SCOPED_TRACE(i);
