@@ -277,12 +277,8 @@ private:
                 if (staged_.size() >= static_cast<size_t>(model::kPairLoadLimit)) return Result::Overflow;
                 storedText_ += work_.SourceLine.size() + work_.PairText.size();
                 if (storedText_ > kMaxStoredText) return Result::Broken;
-                // The last copy takes the working record itself; the next pairing resets it.
-                const bool lastCopy = p + 1 == plan_.count && c + 1 == copies;
-                if (lastCopy)
-                    staged_.push_back(std::move(work_));
-                else
-                    staged_.push_back(work_);
+                // A copy, not a move: the working record keeps its grown text buffers for the next pairing.
+                staged_.push_back(work_);
                 if (!position.empty()) staged_.back().PairType = std::string(position);
             }
         }
