@@ -57,8 +57,9 @@ void BM_SaveSchedule(benchmark::State& state) {
 
 void BM_RawRead(benchmark::State& state) {
     FullMonth& m = Month();
-    std::string in;
     for (auto _ : state) {
+        // A fresh buffer each time, as opening a month reads into one.
+        std::string in;
         if (!lw::persist::ReadWholeFile(m.raw, in)) state.SkipWithError("read");
         benchmark::DoNotOptimize(in.data());
     }
