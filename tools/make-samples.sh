@@ -26,6 +26,8 @@ make_sample() {
   cp "$tmp/$title.PRG" "$tmp/$title.box" "$tmp/${base}_${listing}_$title.LIS" \
      "$tmp/${base}1per$letter.ext" "$tmp/${base}1abs$letter.ext" "$tmp/${base}2abs$letter.ext" \
      "$tmp/${base}1act$letter.ext" "$tmp/${base}1prg$letter.ext" "$dir/"
+  # Pilots hand in bids through the outside bidding system; cabin crew do not.
+  if [ "$status" != fa ]; then cp "$tmp/${base}_PILOT_BIDS_$title.csv" "$dir/"; fi
   rm -rf "$tmp"
   (cd "$dir" && "$lwtool" new "$name.lw2" --force --month "$month" --group "$group" --status "$status" \
     --toolbox "$title.box" --roster "${base}1per$letter.ext" \

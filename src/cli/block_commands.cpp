@@ -6,6 +6,9 @@
 #include <iostream>
 
 #include "model/activity_codes.h"
+#include "output/exceptions_report.h"
+#include "output/month_summary.h"
+#include "output/pairing_reports.h"
 #include "rules/assignment.h"
 #include "rules/block_checks.h"
 #include "rules/gestures.h"
@@ -64,23 +67,6 @@ std::string Where(const Cell& c) {
 
 int Save(Context& ctx, model::Document& doc, const Args& args, const std::string& file) {
     return SaveScheduleTo(ctx, doc, args, file) ? kExitDone : kExitFailed;
-}
-
-// The "&Warnings and Exceptions" report, after checking every block again.
-std::vector<std::string> ExceptionsReport(model::Document& doc) {
-    rules::CheckAllBlocks(doc);
-    if (doc.CrewGroup == model::kCaptains) rules::CheckTwoCaptains(doc);
-    std::vector<std::string> lines = {"------- EXCEPTIONS -------", ""};
-    for (int c = 0; c < doc.CrewCount; ++c) {
-        const model::TPilot& p = doc.Crew[static_cast<size_t>(c)];
-        if (!p.IllegalText.empty()) lines.push_back(std::to_string(c + 1) + "  " + p.Name + " " + p.IllegalText);
-    }
-    lines.insert(lines.end(), {"", "------ WARNINGS ------", ""});
-    for (int c = 0; c < doc.CrewCount; ++c) {
-        const model::TPilot& p = doc.Crew[static_cast<size_t>(c)];
-        if (!p.WarningText.empty()) lines.push_back(std::to_string(c + 1) + "  " + p.Name + " Warning " + p.WarningText);
-    }
-    return lines;
 }
 
 std::string Trimmed(std::string text) {
@@ -167,19 +153,31 @@ int CommandCheck(Context& ctx, const CommandArgs& argv) {
     const std::string file = OneFile(args, "usage: lwtool check FILE");
     auto doc = OpenSchedule(ctx, file);
     if (!doc) return kExitFailed;
-    for (const std::string& line : ExceptionsReport(*doc)) std::cout << line << "\n";
+    for (const std::string& line : output::ExceptionsReport(*doc)) std::cout << line << "\n";
     return kExitDone;
 }
 
 int CommandReport(Context& ctx, const CommandArgs& argv) {
+    const char* usage = "usage: lwtool report KIND FILE   (KIND: history, pairings, occurrences, summary, exceptions, "
+                        "city-pairs)";
     const Args args(argv, {}, Flags({}));
     const auto& pos = args.Positionals();
-    if (pos.empty()) throw UsageError("usage: lwtool report KIND FILE   (KIND: history)");
-    if (pos[0] != "history") throw UsageError("unknown report kind " + pos[0]);
-    if (pos.size() != 2) throw UsageError("usage: lwtool report history FILE");
+    if (pos.empty()) throw UsageError(usage);
+    const std::string& kind = pos[0];
+    const std::set<std::string> kinds = {"history", "pairings", "occurrences", "summary", "exceptions", "city-pairs"};
+    if (kinds.count(kind) == 0) throw UsageError("unknown report kind " + kind);
+    if (pos.size() != 2) throw UsageError("usage: lwtool report " + kind + " FILE");
     const auto doc = OpenSchedule(ctx, pos[1]);
     if (!doc) return kExitFailed;
-    for (const std::string& line : rules::SplitListText(rules::ListText(*doc))) std::cout << line << "\n";
+    std::vector<std::string> lines;
+    if (kind == "history") lines = rules::SplitListText(rules::ListText(*doc));
+    if (kind == "pairings") lines = output::PairingWarningsReport(*doc);
+    if (kind == "summary") lines = output::MonthSummary(*doc);
+    if (kind == "exceptions") lines = output::ExceptionsReport(*doc);
+    // Clipboard texts go out byte for byte.
+    if (kind == "occurrences") output::CopyPairingReport(*doc, ctx.ui);
+    if (kind == "city-pairs") std::cout << doc->DocTexts[model::kCityPairSummaryText];
+    for (const std::string& line : lines) std::cout << line << "\n";
     return kExitDone;
 }
 

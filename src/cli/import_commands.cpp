@@ -3,8 +3,10 @@
 #include <functional>
 #include <map>
 
+#include "bids/bid_import.h"
 #include "cli/commands.h"
 #include "import/absence_extract.h"
+#include "import/baw_lin_import.h"
 #include "import/activity_extract.h"
 #include "import/lis_scan.h"
 #include "import/pairing_file.h"
@@ -58,6 +60,16 @@ const std::map<std::string, ImportKind>& Kinds() {
          {2, "ACTIVITY.ext PRIOR-PAIRINGS.ext",
           [](Context& ctx, model::Document& doc, const std::vector<std::string>& in) {
               return import::LoadLastMonthData(doc, ctx.ui, in[0], in[1]);
+          }}},
+        {"baw-lin",
+         {2, "BLOCKS.BAW BLOCKS.LIN",
+          [](Context& ctx, model::Document& doc, const std::vector<std::string>& in) {
+              return import::ImportBawLinFiles(doc, ctx.ui, in[0], in[1]);
+          }}},
+        {"bids",
+         {1, "BIDS.csv",
+          [](Context& ctx, model::Document& doc, const std::vector<std::string>& in) {
+              return bids::ImportPilotBids(doc, ctx.ui, in[0]);
           }}},
         {"lis",
          {0, "LIS-FILE...",

@@ -5,8 +5,10 @@
 #include <string>
 #include <vector>
 
+#include "cli/bids_commands.h"
 #include "cli/block_commands.h"
 #include "cli/commands.h"
+#include "cli/export_commands.h"
 
 namespace {
 
@@ -29,19 +31,27 @@ const CommandEntry kCommands[] = {
     {"save", "save FILE [-o OUT] [--kind working|prebuild|presked|final]", lw::cli::CommandSave},
     {"import",
      "import KIND FILE INPUT... [-o OUT]   KIND: toolbox, roster, absences, next-absences,\n"
-     "      activity (ACTIVITY PRIOR-PAIRINGS), pairings [--manual CODES], lis (one or more files)",
+     "      activity (ACTIVITY PRIOR-PAIRINGS), pairings [--manual CODES], lis (one or more files),\n"
+     "      bids (BIDS.csv), baw-lin (X.BAW X.LIN)",
      lw::cli::CommandImport},
     {"toolbox", "toolbox FILE   (the toolbox buttons of the month)", lw::cli::CommandToolbox},
     {"assign", "assign FILE --crew ROW --pair INDEX --day DAY [--skip-checks] [-o OUT]", lw::cli::CommandAssign},
     {"remove", "remove FILE --crew ROW --day DAY [-o OUT]", lw::cli::CommandRemove},
     {"undo", "undo FILE [-o OUT]   (takes back the newest assignment or removal)", lw::cli::CommandUndo},
     {"check", "check FILE   (the exceptions and warnings of every block)", lw::cli::CommandCheck},
-    {"report", "report history FILE", lw::cli::CommandReport},
+    {"report", "report history|pairings|occurrences|summary|exceptions|city-pairs FILE", lw::cli::CommandReport},
     {"rules", "rules FILE --crew ROW   (the duty rule results of one member)", lw::cli::CommandRules},
     {"activity", "activity FILE --crew ROW --day DAY --code CODE [-o OUT]", lw::cli::CommandActivity},
     {"request", "request FILE --crew ROW --day DAY --code X1..XM [-o OUT]   (marks or clears)", lw::cli::CommandRequest},
     {"clear-day", "clear-day FILE --crew ROW --day DAY [-o OUT]", lw::cli::CommandClearDay},
     {"lock", "lock FILE --crew ROW --day DAY [-o OUT]   (locks or unlocks the pairing)", lw::cli::CommandLock},
+    {"export", "export crewtrac FILE [--stem S] [--base L] [--eqp D] [--type capt|fo|fapu]   (BAW and LIN files)",
+     lw::cli::CommandExport},
+    {"filter",
+     "filter apply|remove|invert|toggle|save|recall|on|off|render FILE [--pick N,N..] [--text T] [--crew ROW]\n"
+     "      [--number N] [--employee N] [-o OUT];  filter wizard [--left KEY]... [--right KEY]...",
+     lw::cli::CommandFilter},
+    {"bids", "bids show|guess|edit|set-filters|set-days-off FILE --crew ROW [--text BID] [-o OUT]", lw::cli::CommandBids},
 };
 
 void PrintUsage(std::ostream& out) {

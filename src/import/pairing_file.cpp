@@ -24,7 +24,6 @@ namespace lw::import {
 namespace {
 
 constexpr std::string_view kTitle = "Linewright";
-constexpr int kCityPairSummaryText = 21;  // DocTexts entry of the city-pair summary
 // A real pairing has a few dozen detail records and a few kilobytes of text. These bounds only
 // stop a broken file from eating the machine's memory.
 constexpr int kMaxDetailRecords = 1000;
@@ -571,7 +570,7 @@ bool LoadPairingFile(model::Document& doc, platform::Interaction& ui, const std:
     doc.SetupDaylightSaving();
     ApplyDaylightSaving(doc);
     doc.Modified = true;
-    doc.DocTexts[kCityPairSummaryText] = summary.Text();
+    doc.DocTexts[model::kCityPairSummaryText] = summary.Text();
     return true;
 }
 

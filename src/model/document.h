@@ -27,6 +27,7 @@ enum FileVariantKind : int32_t {
 };
 
 inline constexpr int kToolboxDateText = 20;  // DocTexts entry holding the toolbox date
+inline constexpr int kCityPairSummaryText = 21;  // DocTexts entry holding the pairing file's city pairs
 inline constexpr int kSharedNotesText = 22;  // DocTexts entry holding the shared notes
 
 class Document {
@@ -102,6 +103,10 @@ public:
     bool PairWinOpen = false;
     bool ToolboxWinOpen = false;
     bool BidsWinOpen = false;
+    // Pairing filters, not saved: a loaded month starts with filters off.
+    bool FiltersOn = false;
+    std::string FilterOwnerName;    // whose saved filter was last switched on
+    int32_t FilterCrewIndex = -1;   // crew row last used to save or recall a filter
     // Safety nets: timer ticks to the next timed copy, click assignments since the last backup.
     int8_t BackupCountdown = 20;
     int32_t AssignsSinceBackup = 0;

@@ -51,6 +51,7 @@ int Run(const Options& options) {
     files.push_back(WriteAbsences(options, roster, calendars, false));
     files.push_back(WriteAbsences(options, roster, calendars, true));
     for (TextFile& f : WriteActivity(options, roster, calendars)) files.push_back(std::move(f));
+    for (TextFile& f : WritePilotBids(options, roster, trips)) files.push_back(std::move(f));
 
     for (const TextFile& f : files) {
         const std::filesystem::path path = options.out / f.name;

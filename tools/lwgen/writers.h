@@ -47,5 +47,8 @@ TextFile WriteAbsences(const Options& options, const std::vector<CrewMember>& ro
 // The crew activity extract and its prior-period pairing extract.
 std::vector<TextFile> WriteActivity(const Options& options, const std::vector<CrewMember>& roster,
                                     const std::vector<CrewCalendar>& calendars);
+// The bidding system's export of the month's pilot bids; none for a cabin month.
+std::vector<TextFile> WritePilotBids(const Options& options, const std::vector<CrewMember>& roster,
+                                     const std::vector<Trip>& trips);
 
 }  // namespace lwgen

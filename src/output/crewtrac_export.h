@@ -1,0 +1,64 @@
+#pragma once
+// The CrewTrac hand-over: the month's finished blocks written as a BAW file (who holds which
+// line) and a LIN file (every pairing and exportable activity day of each line), side by side
+// in the "Export" folder beside the schedule file.
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "model/document.h"
+#include "persist/atomic_file.h"
+#include "platform/interaction.h"
+
+namespace lw::output {
+
+enum class CrewTracCrewType { Captain, FirstOfficer, FlightAttendant };
+
+// What the planner fills in before "Export Now".
+struct CrewTracInputs {
+    std::string fileName;  // stem of both files; only the first 8 characters count
+    std::string baseCode;  // one letter
+    std::string eqpCode;   // one digit
+    CrewTracCrewType crewType = CrewTracCrewType::Captain;
+    bool operator==(const CrewTracInputs&) const = default;
+};
+
+// What the export dialog shows when it opens.
+CrewTracInputs CrewTracDefaults(const model::Document& doc);
+
+// Test seam: makes writing either file fail.
+struct CrewTracFaults {
+    persist::WriteFaults baw;
+    persist::WriteFaults lin;
+};
+
+struct CrewTracResult {
+    bool completed = false;
+    std::vector<std::string> summary;  // the Export Summary lines, in order
+    std::filesystem::path bawPath;
+    std::filesystem::path linPath;
+};
+
+// "Export Now": validates, asks the reserve-only question for flight attendants, writes both
+// files. The document changes only in each block's ExportMark.
+CrewTracResult ExportCrewTrac(model::Document& doc, platform::Interaction& ui, const CrewTracInputs& inputs,
+                              const CrewTracFaults& faults = {});
+
+// One 38-character LIN day entry for the crew member's day index d (a pairing or an activity);
+// d moves to the last day of a multi-day activity run. Empty when the day gives no entry.
+// dateError is set when the day's date has no month.
+std::string CrewTracDayEntry(const model::Document& doc, const model::TPilot& p, int& d, bool& dateError);
+
+// CrewTrac codes of the reserves, "R1" ... "R3", and back.
+std::string CrewTracReserveKind(const std::string& extractCode);
+std::string CrewTracReserveCode(const std::string& reserveKind);
+// Activities whose run of consecutive days becomes one entry.
+bool IsCrewTracMultiDayCode(const std::string& dayCode);
+
+inline constexpr size_t kCrewTracBawLine = 18;
+inline constexpr size_t kCrewTracLinLine = 1320;
+inline constexpr size_t kCrewTracEntriesAt = 68;
+inline constexpr size_t kCrewTracEntry = 38;
+inline constexpr const char* kCrewTracCarrier = "ZJ";
+
+}  // namespace lw::output
