@@ -1,0 +1,94 @@
+// A save killed at any moment must leave the previous file or the new one, whole, never a mix
+// or a stub: the old month is still there to open after a crash or power cut mid-save.
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <time.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <memory>
+#include <random>
+#include <string>
+
+#include "fake_interaction.h"
+#include "persist/schedule_file.h"
+#include "support/full_document.h"
+#include "temp_folder.h"
+
+namespace {
+
+using lw::model::Document;
+using lw::test::FakeInteraction;
+using lw::test::ReadBytes;
+using lw::test::TempFolder;
+
+constexpr int32_t kToday = 2461000;
+
+std::string SavedBytes(Document& doc, const std::filesystem::path& file) {
+    FakeInteraction ui;
+    EXPECT_TRUE(lw::persist::SaveSchedule(doc, ui, file, lw::model::kWorkingFile));
+    return ReadBytes(file);
+}
+
+TEST(SaveKill, KilledSaveLeavesTheOldFileOrTheNewOneWhole) {
+    TempFolder dir;
+    const auto target = dir / "month.lw2";
+
+    auto small = std::make_unique<Document>(kToday);
+    lw::test::FillFullDocument(*small, 5, 12);
+    const std::string oldBytes = SavedBytes(*small, dir / "old.lw2");
+
+    auto big = std::make_unique<Document>(kToday);
+    lw::test::FillFullDocument(*big, 999, 3000);
+    const auto started = std::chrono::steady_clock::now();
+    const std::string newBytes = SavedBytes(*big, dir / "new.lw2");
+    const auto saveTime = std::chrono::steady_clock::now() - started;
+    ASSERT_NE(oldBytes, newBytes);
+    const long saveMicros = std::max<long>(
+        1000, static_cast<long>(std::chrono::duration_cast<std::chrono::microseconds>(saveTime).count()));
+
+    const unsigned seed = std::random_device{}();
+    SCOPED_TRACE("seed " + std::to_string(seed));
+    std::mt19937 random(seed);
+    // Kill anywhere from before the save starts to a little after it would have finished.
+    std::uniform_int_distribution<long> delay(0, saveMicros * 6 / 5);
+
+    int kills = 0, oldSeen = 0, newSeen = 0;
+    for (int round = 0; round < 80 && kills < 24; ++round) {
+        lw::test::WriteBytes(target, oldBytes);
+        big->Modified = true;
+        const pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            FakeInteraction ui;
+            const bool ok = lw::persist::SaveSchedule(*big, ui, target, lw::model::kWorkingFile);
+            _exit(ok ? 0 : 1);
+        }
+        const long micros = delay(random);
+        const timespec pause{micros / 1000000, (micros % 1000000) * 1000};
+        nanosleep(&pause, nullptr);
+        kill(child, SIGKILL);
+        int status = 0;
+        ASSERT_EQ(waitpid(child, &status, 0), child);
+        if (WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL) ++kills;
+        else ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the save failed on its own";
+
+        const std::string now = ReadBytes(target);
+        ASSERT_TRUE(now == oldBytes || now == newBytes)
+            << "round " << round << " after " << micros << " us: " << now.size() << " bytes, neither file";
+        (now == oldBytes ? oldSeen : newSeen)++;
+        // The bytes are the whole old or new file, so loading each once covers every round.
+        if ((now == oldBytes && oldSeen == 1) || (now == newBytes && newSeen == 1)) {
+            Document loaded(kToday);
+            FakeInteraction ui;
+            EXPECT_TRUE(lw::persist::LoadSchedule(loaded, ui, target)) << "round " << round;
+        }
+    }
+    EXPECT_GE(kills, 20) << "the saves finished before they could be killed";
+    // Both outcomes must actually have been seen, or the moments were not spread over the save.
+    EXPECT_GT(oldSeen, 0);
+    EXPECT_GT(newSeen, 0);
+}
+
+}  // namespace
