@@ -6,25 +6,13 @@
 #include <optional>
 
 #include "bids/filters.h"
+#include "model/time_text.h"
 
 namespace lw::bids {
 
 namespace {
 
 constexpr const char* kTitle = "Linewright";
-
-int LeadingNumber(std::string_view s) {
-    size_t i = 0;
-    while (i < s.size() && s[i] == ' ') ++i;
-    bool negative = false;
-    if (i < s.size() && (s[i] == '-' || s[i] == '+')) negative = s[i++] == '-';
-    long value = 0;
-    for (; i < s.size() && std::isdigit(static_cast<unsigned char>(s[i])); ++i) {
-        value = value * 10 + (s[i] - '0');
-        if (value > 999999999) break;
-    }
-    return static_cast<int>(negative ? -value : value);
-}
 
 std::string Upper(std::string_view s) {
     std::string out(s);
@@ -55,8 +43,8 @@ void AddLimited(std::vector<int>& list, int value, size_t limit) {
 std::optional<std::vector<int>> RangeDays(const model::Document& doc, std::string_view token) {
     const size_t dash = token.find('-');
     if (dash == std::string_view::npos) return std::nullopt;
-    const int from = LeadingNumber(token.substr(0, dash));
-    const int to = LeadingNumber(token.substr(dash + 1));
+    const int from = model::LeadingInt(token.substr(0, dash));
+    const int to = model::LeadingInt(token.substr(dash + 1));
     const int i = IndexOfDay(doc, from);
     const int j = IndexOfDay(doc, to);
     if (i < 0 || j < 0) return std::nullopt;
@@ -96,13 +84,13 @@ void ReadRequestLine(const model::Document& doc, std::string line, std::vector<i
                 continue;
             }
         }
-        const int number = LeadingNumber(token);
+        const int number = model::LeadingInt(token);
         if (number != 0) {
             if (off && IndexOfDay(doc, number) >= 0) AddLimited(days, number, kDaySlots);
             continue;
         }
         if (token.size() >= 2 && pairCount > 0 && token[0] == baseLetter) {
-            const int pair = LeadingNumber(token.substr(1));
+            const int pair = model::LeadingInt(token.substr(1));
             if (pair != 0 && PairingExists(doc, pair)) AddLimited(pairs, pair, kPairingSlots);
         }
     }

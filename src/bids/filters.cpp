@@ -1,4 +1,5 @@
 #include "bids/filters.h"
+#include "model/time_text.h"
 
 #include <algorithm>
 #include <cctype>
@@ -10,20 +11,6 @@ namespace {
 
 constexpr const char* kTitle = "Linewright";
 constexpr std::string_view kTextMarker = "TEXT";
-
-// Leading decimal number of a text, 0 when it has none (as a planner's typed number reads).
-int LeadingNumber(std::string_view s) {
-    size_t i = 0;
-    while (i < s.size() && s[i] == ' ') ++i;
-    bool negative = false;
-    if (i < s.size() && (s[i] == '-' || s[i] == '+')) negative = s[i++] == '-';
-    long value = 0;
-    for (; i < s.size() && std::isdigit(static_cast<unsigned char>(s[i])); ++i) {
-        value = value * 10 + (s[i] - '0');
-        if (value > 999999999) break;
-    }
-    return static_cast<int>(negative ? -value : value);
-}
 
 std::string Number4(int32_t n) {
     char buf[16];
@@ -111,7 +98,7 @@ SavedFilter ParseSavedFilter(std::string_view saved) {
     const size_t marker = saved.find(kTextMarker);
     if (marker == std::string_view::npos) return out;
     out.present = true;
-    for (size_t i = 0; i + 4 <= marker; i += 4) out.numbers.push_back(LeadingNumber(saved.substr(i, 4)));
+    for (size_t i = 0; i + 4 <= marker; i += 4) out.numbers.push_back(model::LeadingInt(saved.substr(i, 4)));
     out.text = std::string(saved.substr(marker + kTextMarker.size()));
     return out;
 }
