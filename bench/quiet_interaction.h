@@ -20,6 +20,7 @@ public:
     void SetClipboard(std::string_view) override {}
     void Beep() override {}
     void SetBusy(bool) override {}
+    bool MailFile(std::string_view, std::string_view) override { return false; }
 };
 
 }  // namespace lw::bench

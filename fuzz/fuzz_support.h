@@ -35,6 +35,7 @@ public:
     void SetClipboard(std::string_view) override {}
     void Beep() override {}
     void SetBusy(bool) override {}
+    bool MailFile(std::string_view, std::string_view) override { return false; }
 
 private:
     std::string_view input_;
@@ -68,6 +69,8 @@ int RosterExtractTarget(const uint8_t* data, size_t size);
 int AbsenceExtractTarget(const uint8_t* data, size_t size);
 int ActivityExtractTarget(const uint8_t* data, size_t size);
 int LisScanTarget(const uint8_t* data, size_t size);
+int BidImportTarget(const uint8_t* data, size_t size);
+int BawLinImportTarget(const uint8_t* data, size_t size);
 
 struct Target {
     const char* name;  // the folder name under fuzz/corpus and fuzz/crashes
@@ -77,7 +80,8 @@ inline constexpr Target kTargets[] = {
     {"schedule_file", ScheduleFileTarget},       {"toolbox_file", ToolboxFileTarget},
     {"pairing_file", PairingFileTarget},         {"roster_extract", RosterExtractTarget},
     {"absence_extract", AbsenceExtractTarget},   {"activity_extract", ActivityExtractTarget},
-    {"lis_scan", LisScanTarget},
+    {"lis_scan", LisScanTarget},                 {"bid_import", BidImportTarget},
+    {"baw_lin_import", BawLinImportTarget},
 };
 
 }  // namespace lw::fuzz

@@ -30,12 +30,13 @@ public:
         static constexpr const char* SetClipboard = "SetClipboard";
         static constexpr const char* Beep = "Beep";
         static constexpr const char* SetBusy = "SetBusy";
+        static constexpr const char* MailFile = "MailFile";
     };
 
     // One call. Messages and questions: their title and text. Choosers: the dialog title and
     // the folder it starts in. ShowList: the lines joined with '\n'. BeginProgress: the title
     // and the total; Progress: the count done as title and the text. SetClipboard: the text.
-    // SetBusy: "1" or "0".
+    // SetBusy: "1" or "0". MailFile: the subject as title and the path.
     struct Call {
         std::string kind;
         std::string title;
@@ -53,6 +54,7 @@ public:
     std::deque<std::vector<std::string>> openFileLists;
     std::deque<std::optional<std::string>> saveFiles;
     bool keepGoing = true;  // what Progress returns
+    bool mailStarts = true;  // what MailFile returns
     std::string clipboard;
 
     // Just the message boxes, for tests that do not care about busy cursors or progress.
@@ -125,6 +127,11 @@ public:
     void Beep() override { calls.push_back({Kind::Beep, "", ""}); }
 
     void SetBusy(bool busy) override { calls.push_back({Kind::SetBusy, "", busy ? "1" : "0"}); }
+
+    bool MailFile(std::string_view path, std::string_view subject) override {
+        calls.push_back({Kind::MailFile, std::string(subject), std::string(path)});
+        return mailStarts;
+    }
 
 private:
     void Record(const char* kind, const platform::FileRequest& request) {

@@ -3,12 +3,16 @@
 // day of the schedule month.
 #include "cli/block_commands.h"
 
+#include <algorithm>
+#include <charconv>
 #include <iostream>
 
 #include "model/activity_codes.h"
+#include "output/crew_lines_text.h"
 #include "output/exceptions_report.h"
 #include "output/month_summary.h"
 #include "output/pairing_reports.h"
+#include "output/selected_blocks_text.h"
 #include "rules/assignment.h"
 #include "rules/block_checks.h"
 #include "rules/gestures.h"
@@ -92,6 +96,27 @@ rules::GridOutcome PaintCell(Context& ctx, model::Document& doc, const Cell& cel
     return grid.LeftUp(cell.crew, cell.day, {});
 }
 
+// --crew ROW,ROW.. as table indexes; anything but whole numbers is a usage error, a row off
+// the roster a failure.
+std::optional<std::vector<int>> CrewRows(const model::Document& doc, const std::string& list) {
+    std::vector<int> rows;
+    for (size_t from = 0; from <= list.size();) {
+        const size_t comma = std::min(list.find(',', from), list.size());
+        const std::string item = list.substr(from, comma - from);
+        int row = 0;
+        const auto [end, error] = std::from_chars(item.data(), item.data() + item.size(), row);
+        if (item.empty() || error != std::errc() || end != item.data() + item.size())
+            throw UsageError("--crew takes crew rows ROW,ROW.., not " + list);
+        if (row < 1 || row > doc.CrewCount) {
+            Fail("report", "no crew member in row " + item);
+            return std::nullopt;
+        }
+        rows.push_back(row - 1);
+        from = comma + 1;
+    }
+    return rows;
+}
+
 }  // namespace
 
 int CommandAssign(Context& ctx, const CommandArgs& argv) {
@@ -159,16 +184,28 @@ int CommandCheck(Context& ctx, const CommandArgs& argv) {
 
 int CommandReport(Context& ctx, const CommandArgs& argv) {
     const char* usage = "usage: lwtool report KIND FILE   (KIND: history, pairings, occurrences, summary, exceptions, "
-                        "city-pairs)";
-    const Args args(argv, {}, Flags({}));
+                        "city-pairs, crew-lines, selected)";
+    const Args args(argv, {"--crew"}, Flags({"--xes", "--full-pairings"}));
     const auto& pos = args.Positionals();
     if (pos.empty()) throw UsageError(usage);
     const std::string& kind = pos[0];
-    const std::set<std::string> kinds = {"history", "pairings", "occurrences", "summary", "exceptions", "city-pairs"};
+    const std::set<std::string> kinds = {"history",    "pairings",   "occurrences", "summary",
+                                         "exceptions", "city-pairs", "crew-lines",  "selected"};
     if (kinds.count(kind) == 0) throw UsageError("unknown report kind " + kind);
-    if (pos.size() != 2) throw UsageError("usage: lwtool report " + kind + " FILE");
+    const bool selected = kind == "selected";
+    if (pos.size() != 2 || selected != args.Has("--crew") ||
+        (!selected && (args.Has("--xes") || args.Has("--full-pairings"))))
+        throw UsageError("usage: lwtool report " + kind + " FILE" +
+                         (selected ? " --crew ROW,ROW.. [--xes] [--full-pairings]" : ""));
     const auto doc = OpenSchedule(ctx, pos[1]);
     if (!doc) return kExitFailed;
+    if (kind == "crew-lines") output::CopyCrewLines(*doc, ctx.ui);
+    if (selected) {
+        const std::optional<std::vector<int>> rows = CrewRows(*doc, args.Required("--crew"));
+        if (!rows) return kExitFailed;
+        output::StoreBlockSelection(*doc, *rows);
+        output::CopySelectedBlocks(*doc, ctx.ui, {args.Has("--xes"), args.Has("--full-pairings")});
+    }
     std::vector<std::string> lines;
     if (kind == "history") lines = rules::SplitListText(rules::ListText(*doc));
     if (kind == "pairings") lines = output::PairingWarningsReport(*doc);

@@ -42,4 +42,9 @@ void CliInteraction::ShowList(std::string_view title, const std::vector<std::str
 
 void CliInteraction::SetClipboard(std::string_view text) { std::cout << text; }
 
+bool CliInteraction::MailFile(std::string_view path, std::string_view subject) {
+    std::cerr << "[Mail] " << subject << ": attach " << path << "\n";
+    return true;
+}
+
 }  // namespace lw::cli

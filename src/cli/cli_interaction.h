@@ -33,6 +33,8 @@ public:
     void SetClipboard(std::string_view text) override;
     void Beep() override {}
     void SetBusy(bool) override {}
+    // Without a display nothing can open a mail window: prints what would be attached.
+    bool MailFile(std::string_view path, std::string_view subject) override;
 
     // Files handed out to the next chooser calls, in order.
     void QueueFile(std::string file) { files_.push_back(std::move(file)); }

@@ -5,6 +5,9 @@
 #include <iostream>
 
 #include "output/crewtrac_export.h"
+#include "output/training_report.h"
+#include "output/viewer_export.h"
+#include "output/html_publish.h"
 
 namespace lw::cli {
 
@@ -44,13 +47,66 @@ int ExportCrewTrac(Context& ctx, const Args& args) {
     return result.completed ? kExitDone : kExitFailed;
 }
 
+// The page and the three CSV files, beside the schedule or in --folder; the files written
+// are printed one a line.
+int ExportPublish(Context& ctx, const Args& args) {
+    const auto& pos = args.Positionals();
+    if (pos.size() != 2) throw UsageError("usage: lwtool export publish FILE [--folder DIR]");
+    const auto doc = OpenSchedule(ctx, pos[1]);
+    if (!doc) return kExitFailed;
+    const output::PublishResult result = output::PublishForInternet(*doc, ctx.ui, args.Value("--folder").value_or(""));
+    for (const auto& file : result.written) std::cout << file.string() << "\n";
+    return result.completed ? kExitDone : kExitFailed;
+}
+
+// The copies offer to mail themselves; without --yes the offer is declined.
+int ExportCopy(Context& ctx, const Args& args, bool viewer) {
+    const auto& pos = args.Positionals();
+    if (pos.size() != 2)
+        throw UsageError(viewer ? "usage: lwtool export viewer FILE [--stage prebuild|presked|final] [--yes]"
+                                : "usage: lwtool export company FILE [--yes]");
+    int stage = output::kViewerPreBuild;
+    if (const auto text = args.Value("--stage")) {
+        if (!viewer) throw UsageError("--stage is for the viewer copy");
+        if (*text == "prebuild") stage = output::kViewerPreBuild;
+        else if (*text == "presked") stage = output::kViewerPreSked;
+        else if (*text == "final") stage = output::kViewerFinal;
+        else throw UsageError("--stage is prebuild, presked or final, not " + *text);
+    }
+    auto doc = OpenSchedule(ctx, pos[1]);
+    if (!doc) return kExitFailed;
+    CliInteraction noMail(platform::Answer::No);
+    platform::Interaction& ui = args.Has("--yes") || args.Has("--no") ? static_cast<platform::Interaction&>(ctx.ui)
+                                                                       : noMail;
+    const output::CopyOutcome outcome =
+        viewer ? output::SaveForViewer(*doc, ui, [stage] { return std::optional<int>(stage); })
+               : output::SaveForCompany(*doc, ui);
+    if (!outcome.written) return kExitFailed;
+    std::cout << outcome.path.string() << "\n";
+    return kExitDone;
+}
+
+int ExportTraining(Context& ctx, const Args& args) {
+    const auto& pos = args.Positionals();
+    if (pos.size() != 3) throw UsageError("usage: lwtool export training FILE OUT");
+    const auto doc = OpenSchedule(ctx, pos[1]);
+    if (!doc) return kExitFailed;
+    // OUT answers the report's save chooser.
+    ctx.ui.QueueFile(pos[2]);
+    return output::GenerateTrainingReport(*doc, ctx.ui) ? kExitDone : kExitFailed;
+}
+
 }  // namespace
 
 int CommandExport(Context& ctx, const CommandArgs& argv) {
-    const Args args(argv, {"--stem", "--base", "--eqp", "--type"}, {"--yes", "--no"});
+    const Args args(argv, {"--stem", "--base", "--eqp", "--type", "--folder", "--stage"}, {"--yes", "--no"});
     const auto& pos = args.Positionals();
-    if (pos.empty()) throw UsageError("usage: lwtool export KIND FILE ...   (KIND: crewtrac)");
+    if (pos.empty()) throw UsageError("usage: lwtool export KIND FILE ...   (KIND: crewtrac, publish, viewer, company, training)");
     if (pos[0] == "crewtrac") return ExportCrewTrac(ctx, args);
+    if (pos[0] == "publish") return ExportPublish(ctx, args);
+    if (pos[0] == "viewer") return ExportCopy(ctx, args, true);
+    if (pos[0] == "company") return ExportCopy(ctx, args, false);
+    if (pos[0] == "training") return ExportTraining(ctx, args);
     throw UsageError("unknown export kind " + pos[0]);
 }
 

@@ -5,10 +5,17 @@
 #include <string>
 #include <vector>
 
+#include "cli/backup_commands.h"
 #include "cli/bids_commands.h"
 #include "cli/block_commands.h"
+#include "cli/build_commands.h"
 #include "cli/commands.h"
+#include "cli/crew_commands.h"
 #include "cli/export_commands.h"
+#include "cli/pair_props_commands.h"
+#include "cli/grid_view_commands.h"
+#include "cli/pairings_view_commands.h"
+#include "cli/prefs_commands.h"
 
 namespace {
 
@@ -35,23 +42,62 @@ const CommandEntry kCommands[] = {
      "      bids (BIDS.csv), baw-lin (X.BAW X.LIN)",
      lw::cli::CommandImport},
     {"toolbox", "toolbox FILE   (the toolbox buttons of the month)", lw::cli::CommandToolbox},
+    {"build", "build FILE [--no-pairings] [--no-bids] [--no-toolbox] [-o OUT]   (Build Blocks)", lw::cli::CommandBuild},
+    {"select-pairing", "select-pairing FILE --pair INDEX --day DAY   (the pairings window's status text of a click)",
+     lw::cli::CommandSelectPairing},
+    {"pairings-view",
+     "pairings-view FILE [--open-only] [--full-pair] [--no-layovers] [--full-layovers]\n"
+     "      (every instance the pairings window shows: its row, day, number, bar and marks)",
+     lw::cli::CommandPairingsView},
+    {"grid-view",
+     "grid-view FILE [--hide-leave] [--hide-completed] [--hide-check-pilots] [--hide-block-holders] [--show-block-holders]\n"
+     "      [--show-ccp] [--show-ltc] [--search TEXT] [--only-matching] [--no-name] [--no-emp-num] [--no-pair] [--no-bid]\n"
+     "      (the rows the block grid shows, the crew balance and the reserve days per day)",
+     lw::cli::CommandGridView},
+    {"whos-legal", "whos-legal FILE --pair INDEX --day DAY [--assign ROW] [-o OUT]   (who may take it, who bid it)",
+     lw::cli::CommandWhosLegal},
     {"assign", "assign FILE --crew ROW --pair INDEX --day DAY [--skip-checks] [-o OUT]", lw::cli::CommandAssign},
     {"remove", "remove FILE --crew ROW --day DAY [-o OUT]", lw::cli::CommandRemove},
     {"undo", "undo FILE [-o OUT]   (takes back the newest assignment or removal)", lw::cli::CommandUndo},
     {"check", "check FILE   (the exceptions and warnings of every block)", lw::cli::CommandCheck},
-    {"report", "report history|pairings|occurrences|summary|exceptions|city-pairs FILE", lw::cli::CommandReport},
+    {"report",
+     "report history|pairings|occurrences|summary|exceptions|city-pairs|crew-lines FILE\n"
+     "      report selected FILE --crew ROW,ROW.. [--xes] [--full-pairings]   (clipboard texts go to stdout)",
+     lw::cli::CommandReport},
     {"rules", "rules FILE --crew ROW   (the duty rule results of one member)", lw::cli::CommandRules},
     {"activity", "activity FILE --crew ROW --day DAY --code CODE [-o OUT]", lw::cli::CommandActivity},
     {"request", "request FILE --crew ROW --day DAY --code X1..XM [-o OUT]   (marks or clears)", lw::cli::CommandRequest},
     {"clear-day", "clear-day FILE --crew ROW --day DAY [-o OUT]", lw::cli::CommandClearDay},
     {"lock", "lock FILE --crew ROW --day DAY [-o OUT]   (locks or unlocks the pairing)", lw::cli::CommandLock},
-    {"export", "export crewtrac FILE [--stem S] [--base L] [--eqp D] [--type capt|fo|fapu]   (BAW and LIN files)",
+    {"export",
+     "export crewtrac FILE [--stem S] [--base L] [--eqp D] [--type capt|fo|fapu]   (BAW and LIN files)\n"
+     "      export publish FILE [--folder DIR]   (the .htm page and three .csv files, beside FILE by default)\n"
+     "      export viewer FILE [--stage prebuild|presked|final] [--yes]   (Viewer/<Stage>_NAME.lwv; --yes mails it)\n"
+     "      export company FILE [--yes]   (Company/NAME.lw2 without personal data; --yes mails it)\n"
+     "      export training FILE OUT   (the training and line check CSV report)",
      lw::cli::CommandExport},
+    {"pair-props",
+     "pair-props FILE --pair INDEX --day DAY [--type normal|indoc|check|recurrent] [--exclude HH:MM] [-o OUT]\n"
+     "      (the pairing's properties for that day of operation; without --type and --exclude it shows them)",
+     lw::cli::CommandPairProps},
     {"filter",
      "filter apply|remove|invert|toggle|save|recall|on|off|render FILE [--pick N,N..] [--text T] [--crew ROW]\n"
      "      [--number N] [--employee N] [-o OUT];  filter wizard [--left KEY]... [--right KEY]...",
      lw::cli::CommandFilter},
     {"bids", "bids show|guess|edit|set-filters|set-days-off FILE --crew ROW [--text BID] [-o OUT]", lw::cli::CommandBids},
+    {"complement", "complement list|set FILE [--lines N,N..] [-o OUT]   (pairing days with two captains or an extra FA)",
+     lw::cli::CommandComplement},
+    {"roster",
+     "roster list|insert|delete|move FILE [--index POS --name TEXT --emp N] [--crew ROW] [--to POS] [-o OUT]",
+     lw::cli::CommandRoster},
+    {"crew", "crew show|edit FILE --crew ROW [--prev-day N] [--FIELD VALUE]... [-o OUT]   (employee information)",
+     lw::cli::CommandCrew},
+    {"backup", "backup FILE --to DIR [--new-file]  |  backup FILE --folders   (the Backup command)",
+     lw::cli::CommandBackup},
+    {"autosave-tick", "autosave-tick FILE --ticks N   (the timed .BAK copy, N ticks of 30 seconds)",
+     lw::cli::CommandAutosaveTick},
+    {"prefs", "prefs [--ini FILE] [--set KEY=VALUE]...   (the display and safety preferences of lwright.ini)",
+     lw::cli::CommandPrefs},
 };
 
 void PrintUsage(std::ostream& out) {

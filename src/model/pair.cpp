@@ -29,6 +29,12 @@ void TPair::Reset() {
     RestAfter = 660;
 }
 
+void TPair::DeriveWorkDays() {
+    WorkDays = PairLength;
+    if (ReleaseTime < 120 && PairLength > 1) WorkDays = static_cast<int8_t>(PairLength - 1);
+    if (Tafb < 900 && ReleaseTime < ReportTime && ReleaseTime >= 120) LateRelease = true;
+}
+
 bool TPair::Validate(int dayCount) {
     ValidationText.clear();
     IsValid = true;
@@ -37,9 +43,7 @@ bool TPair::Validate(int dayCount) {
         IsValid = false;
     };
 
-    WorkDays = PairLength;
-    if (ReleaseTime < 120 && PairLength > 1) WorkDays = static_cast<int8_t>(PairLength - 1);
-    if (Tafb < 900 && ReleaseTime < ReportTime && ReleaseTime >= 120) LateRelease = true;
+    DeriveWorkDays();
 
     const int days = PairLength < 0 ? 0 : (PairLength > kMonthDays ? kMonthDays : PairLength);
     int64_t sum = 0;

@@ -54,6 +54,9 @@ public:
     // Checks the record against the month of dayCount days; the verdict goes to IsValid,
     // the complaints to ValidationText. Also derives WorkDays, LateRelease, UsaSegments.
     bool Validate(int dayCount);
+    // WorkDays and LateRelease from the times and length. The schedule file does not keep
+    // them, so a month read back needs them worked out again before it is shown or checked.
+    void DeriveWorkDays();
 
     // Average daily credit class 0..3 (below 5:00, 6:00, 7:00, or above).
     int8_t CreditClass() const;

@@ -216,7 +216,7 @@ std::string CrewTracDayEntry(const Document& doc, const TPilot& p, int& d, bool&
 }
 
 CrewTracResult ExportCrewTrac(Document& doc, platform::Interaction& ui, const CrewTracInputs& inputs,
-                              const CrewTracFaults& faults) {
+                              persist::FileOps& ops) {
     CrewTracResult r;
     const std::string stem = inputs.fileName.substr(0, 8);
     std::string errors;
@@ -265,8 +265,28 @@ CrewTracResult ExportCrewTrac(Document& doc, platform::Interaction& ui, const Cr
         baw += line;
         ++counter;
     }
+    // A new BAW file beside last run's LIN file would hand CrewTrac lines that do not match, so
+    // the old BAW file is kept under a second name until the LIN file is written. A link needs
+    // no room on a full disk; where links cannot be made, its bytes are kept instead.
+    const std::filesystem::path keptBaw = r.bawPath.string() + ".lwkeep";
+    std::filesystem::remove(keptBaw, ec);
+    ec.clear();
+    const bool hadBaw = std::filesystem::is_regular_file(r.bawPath, ec);
+    std::filesystem::create_hard_link(r.bawPath, keptBaw, ec);
+    const bool linked = hadBaw && !ec;
+    std::string previousBaw;
+    if (hadBaw && !linked) persist::ReadWholeFile(r.bawPath, previousBaw);
+    auto dropKeptBaw = [&] {
+        if (linked) std::filesystem::remove(keptBaw, ec);
+    };
+    auto putBawBack = [&] {
+        if (linked) ops.Rename(keptBaw, r.bawPath);
+        else if (hadBaw) persist::WriteFileAtomically(r.bawPath, previousBaw, nullptr, ops);
+        else ops.Remove(r.bawPath);
+    };
     std::string error;
-    const persist::WriteResult bawWritten = persist::WriteFileAtomically(r.bawPath, baw, &error, faults.baw);
+    const persist::WriteResult bawWritten = persist::WriteFileAtomically(r.bawPath, baw, &error, ops);
+    if (bawWritten != persist::WriteResult::Ok) dropKeptBaw();
     if (bawWritten == persist::WriteResult::CannotCreate) {
         Stop(ui, r, "Cant create BAW file for Exporting Blocks", "File Error");
         return r;
@@ -278,6 +298,7 @@ CrewTracResult ExportCrewTrac(Document& doc, platform::Interaction& ui, const Cr
     }
 
     if (std::filesystem::is_directory(r.linPath)) {
+        putBawBack();
         Stop(ui, r, "Cant create LIN file for Exporting Blocks", "File Error");
         return r;
     }
@@ -322,7 +343,8 @@ CrewTracResult ExportCrewTrac(Document& doc, platform::Interaction& ui, const Cr
         lin += Fixed(record, kCrewTracLinLine) + "\r\n";
     }
     error.clear();
-    const persist::WriteResult linWritten = persist::WriteFileAtomically(r.linPath, lin, &error, faults.lin);
+    const persist::WriteResult linWritten = persist::WriteFileAtomically(r.linPath, lin, &error, ops);
+    if (linWritten != persist::WriteResult::Ok) putBawBack();
     if (linWritten == persist::WriteResult::CannotCreate) {
         Stop(ui, r, "Cant create LIN file for Exporting Blocks", "File Error");
         return r;
@@ -332,6 +354,7 @@ CrewTracResult ExportCrewTrac(Document& doc, platform::Interaction& ui, const Cr
              "File Error");
         return r;
     }
+    dropKeptBaw();
     ui.Message("Finished Exporting to CrewTrac format", "Linewright", platform::Icon::Information);
     r.summary.push_back("Export Completed");
     r.completed = true;

@@ -26,12 +26,6 @@ struct CrewTracInputs {
 // What the export dialog shows when it opens.
 CrewTracInputs CrewTracDefaults(const model::Document& doc);
 
-// Test seam: makes writing either file fail.
-struct CrewTracFaults {
-    persist::WriteFaults baw;
-    persist::WriteFaults lin;
-};
-
 struct CrewTracResult {
     bool completed = false;
     std::vector<std::string> summary;  // the Export Summary lines, in order
@@ -40,9 +34,10 @@ struct CrewTracResult {
 };
 
 // "Export Now": validates, asks the reserve-only question for flight attendants, writes both
-// files. The document changes only in each block's ExportMark.
+// files. The document changes only in each block's ExportMark. The two files go to CrewTrac as
+// a pair: when the LIN file cannot be written, the BAW file is put back as it was before.
 CrewTracResult ExportCrewTrac(model::Document& doc, platform::Interaction& ui, const CrewTracInputs& inputs,
-                              const CrewTracFaults& faults = {});
+                              persist::FileOps& ops = persist::RealFileOps());
 
 // One 38-character LIN day entry for the crew member's day index d (a pairing or an activity);
 // d moves to the last day of a multi-day activity run. Empty when the day gives no entry.

@@ -1,35 +1,18 @@
 #include "persist/atomic_file.h"
 
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fstream>
 #include <random>
+#include <utility>
 
 namespace lw::persist {
 
 namespace {
-
-class Fd {
-public:
-    explicit Fd(int fd) : fd_(fd) {}
-    ~Fd() { Close(); }
-    Fd(const Fd&) = delete;
-    Fd& operator=(const Fd&) = delete;
-    int get() const { return fd_; }
-    bool Close() {
-        if (fd_ < 0) return true;
-        const int rc = ::close(fd_);
-        fd_ = -1;
-        return rc == 0;
-    }
-
-private:
-    int fd_;
-};
 
 void SetError(std::string* error, const std::string& what, int err) {
     if (error) *error = what + ": " + std::strerror(err);
@@ -40,55 +23,84 @@ std::string TempSuffix() {
     return ".lwtmp" + std::to_string(static_cast<unsigned>(::getpid())) + "-" + std::to_string(rd() % 1000000);
 }
 
+// The temporary file while it is being written: closed and removed unless it was renamed.
+class TempFile {
+public:
+    TempFile(FileOps& ops, std::filesystem::path path) : ops_(ops), path_(std::move(path)) {}
+    ~TempFile() {
+        Close();
+        if (!nothingToRemove_) ops_.Remove(path_);
+    }
+    TempFile(const TempFile&) = delete;
+    TempFile& operator=(const TempFile&) = delete;
+
+    int Create(unsigned mode) {
+        const int err = ops_.Create(path_, mode, handle_);
+        if (err != 0) {
+            handle_ = -1;
+            nothingToRemove_ = true;
+        }
+        return err;
+    }
+    int Close() {
+        if (handle_ < 0) return 0;
+        const int handle = handle_;
+        handle_ = -1;
+        return ops_.Close(handle);
+    }
+    int Handle() const { return handle_; }
+    const std::filesystem::path& Path() const { return path_; }
+    void Renamed() { nothingToRemove_ = true; }
+
+private:
+    FileOps& ops_;
+    std::filesystem::path path_;
+    int handle_ = -1;
+    bool nothingToRemove_ = false;
+};
+
 }  // namespace
 
 WriteResult WriteFileAtomically(const std::filesystem::path& target, std::string_view bytes, std::string* error,
-                                const WriteFaults& faults) {
+                                FileOps& ops) {
     namespace fs = std::filesystem;
     const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
-    const fs::path temp = folder / (target.filename().string() + TempSuffix());
+    TempFile temp(ops, folder / (target.filename().string() + TempSuffix()));
 
     // Keep the permissions of the file being replaced.
-    mode_t mode = 0644;
+    unsigned mode = 0644;
     struct stat st{};
     if (::stat(target.c_str(), &st) == 0) mode = st.st_mode & 07777;
 
-    Fd fd(::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode));
-    if (fd.get() < 0) {
-        SetError(error, "cannot create " + temp.string(), errno);
+    if (const int err = temp.Create(mode); err != 0) {
+        SetError(error, "cannot create " + temp.Path().string(), err);
         return WriteResult::CannotCreate;
     }
     auto fail = [&](const std::string& what, int err) {
-        SetError(error, what, err);
-        fd.Close();
-        ::unlink(temp.c_str());
+        SetError(error, what + " " + temp.Path().string(), err);
         return WriteResult::WriteFailed;
     };
 
     size_t written = 0;
     while (written < bytes.size()) {
-        size_t chunk = std::min<size_t>(bytes.size() - written, 1 << 20);
-        if (written >= faults.failAfterBytes) return fail("write " + temp.string(), ENOSPC);
-        chunk = std::min(chunk, faults.failAfterBytes - written);
-        const ssize_t n = ::write(fd.get(), bytes.data() + written, chunk);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            return fail("write " + temp.string(), errno);
-        }
-        if (n == 0) return fail("write " + temp.string(), ENOSPC);
-        written += static_cast<size_t>(n);
+        const size_t chunk = std::min<size_t>(bytes.size() - written, 1 << 20);
+        size_t taken = 0;
+        if (const int err = ops.Write(temp.Handle(), bytes.data() + written, chunk, taken); err != 0)
+            return fail("write", err);
+        // Nothing taken and no reason given: the disk is full.
+        if (taken == 0) return fail("write", ENOSPC);
+        written += std::min(taken, chunk);
     }
-    if (faults.failSync || ::fsync(fd.get()) != 0) return fail("flush " + temp.string(), faults.failSync ? EIO : errno);
-    if (!fd.Close()) return fail("close " + temp.string(), errno);
-    if (faults.failRename || ::rename(temp.c_str(), target.c_str()) != 0) {
-        const int err = faults.failRename ? EIO : errno;
-        ::unlink(temp.c_str());
+    if (const int err = ops.Flush(temp.Handle()); err != 0) return fail("flush", err);
+    if (const int err = ops.Sync(temp.Handle()); err != 0) return fail("flush", err);
+    // Some network file systems report a failed write only at close.
+    if (const int err = temp.Close(); err != 0) return fail("close", err);
+    if (const int err = ops.Rename(temp.Path(), target); err != 0) {
         SetError(error, "rename to " + target.string(), err);
         return WriteResult::WriteFailed;
     }
-    // Make the rename itself durable.
-    Fd dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (dir.get() >= 0) ::fsync(dir.get());
+    temp.Renamed();
+    ops.SyncFolder(folder);
     return WriteResult::Ok;
 }
 

@@ -6,15 +6,9 @@
 #include <string>
 #include <string_view>
 
-namespace lw::persist {
+#include "persist/file_ops.h"
 
-// Test seam: makes one step of the write fail as a full disk or a failing device would.
-struct WriteFaults {
-    // Accept only this many bytes, then fail as a full disk does (ENOSPC).
-    size_t failAfterBytes = static_cast<size_t>(-1);
-    bool failSync = false;
-    bool failRename = false;
-};
+namespace lw::persist {
 
 enum class WriteResult {
     Ok,
@@ -23,9 +17,10 @@ enum class WriteResult {
 };
 
 // Replaces target with bytes. On failure the target is untouched and no temporary file is left;
-// error receives the system's reason.
+// error receives the system's reason. A failure to flush the folder after the rename is not a
+// failure: the new file is already whole in place, only a power cut could still undo the rename.
 WriteResult WriteFileAtomically(const std::filesystem::path& target, std::string_view bytes,
-                                std::string* error = nullptr, const WriteFaults& faults = {});
+                                std::string* error = nullptr, FileOps& ops = RealFileOps());
 
 // Reads a whole file. False (with the reason) when it cannot be opened or read.
 bool ReadWholeFile(const std::filesystem::path& path, std::string& out, std::string* error = nullptr);

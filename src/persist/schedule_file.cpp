@@ -376,6 +376,7 @@ LoadResult DecodeSchedule(std::string_view bytes, Document& doc) {
     for (int i = 0; i <= lastPair && !r.Failed(); ++i) {
         TPair& p = doc.Pairings[static_cast<size_t>(i)];
         ReadPair(r, p);
+        p.DeriveWorkDays();
         if (doc.RunLog) doc.Log("Pairing " + std::to_string(p.PairNumber) + " Loaded\n");
     }
     doc.Log("LoadBlksLoadEmployees\n");
@@ -470,12 +471,12 @@ LoadResult DecodeSchedule(std::string_view bytes, Document& doc) {
 }
 
 bool SaveSchedule(Document& doc, platform::Interaction& ui, const std::filesystem::path& file, int kind,
-                  const WriteFaults& faults) {
+                  FileOps& ops) {
     platform::BusyScope busy(ui);
     doc.Log("SaveBlksBegin\n");
     const std::string bytes = EncodeSchedule(doc, kind);
     std::string error;
-    switch (WriteFileAtomically(file, bytes, &error, faults)) {
+    switch (WriteFileAtomically(file, bytes, &error, ops)) {
         case WriteResult::Ok:
             break;
         case WriteResult::CannotCreate:

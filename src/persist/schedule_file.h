@@ -44,7 +44,7 @@ LoadResult DecodeSchedule(std::string_view bytes, model::Document& doc);
 // Writes the document safely (the previous file survives any failure). On success the
 // Modified mark is cleared; on failure the user is told and the mark stays.
 bool SaveSchedule(model::Document& doc, platform::Interaction& ui, const std::filesystem::path& file, int kind,
-                  const WriteFaults& faults = {});
+                  FileOps& ops = RealFileOps());
 
 // Opens a schedule file into doc. The file is read into a fresh document first, so a file
 // that cannot be read, is not a schedule or is damaged leaves doc exactly as it was. A file

@@ -41,6 +41,9 @@ public:
     virtual void SetClipboard(std::string_view text) = 0;
     virtual void Beep() = 0;
     virtual void SetBusy(bool busy) = 0;
+    // Opens a new message in the planner's mail program with the file attached; false when no
+    // mail program could be started (the caller tells the planner).
+    virtual bool MailFile(std::string_view path, std::string_view subject) = 0;
 };
 
 // Wait cursor for the life of a scope.

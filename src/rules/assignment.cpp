@@ -132,13 +132,6 @@ void MarkCabinHoldersStale(Document& doc, int pair, int day) {
     for (int c : CabinSiblingHolders(doc, pair, day)) doc.Crew[static_cast<size_t>(c)].RulesChecked = 0;
 }
 
-int32_t InstanceCredit(const Document& doc, const TPair& q, int day) {
-    if (day + q.PairLength <= doc.DayCount) return q.TotalCredit;
-    int32_t sum = 0;
-    for (int k = 0; k < doc.DayCount - day && k < model::kMonthDays; ++k) sum += q.DailyCredit[static_cast<size_t>(k)];
-    return sum;
-}
-
 int CutoffFromPool(Document& doc, int32_t pool) {
     int reserveRun = 0;
     int stop = doc.CrewCount;
@@ -397,6 +390,13 @@ void RecheckAfterChange(Document& doc, Board& board, int crew) {
 }
 
 int ComputeReserveCutoff(Document& doc) { return CutoffFromPool(doc, OpenTimeTotal(doc)); }
+
+int32_t InstanceCredit(const Document& doc, const model::TPair& q, int day) {
+    if (day + q.PairLength <= doc.DayCount) return q.TotalCredit;
+    int32_t sum = 0;
+    for (int k = 0; k < doc.DayCount - day && k < model::kMonthDays; ++k) sum += q.DailyCredit[static_cast<size_t>(k)];
+    return sum;
+}
 
 int32_t OpenTimeTotal(const Document& doc) {
     int32_t total = 0;

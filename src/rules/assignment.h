@@ -92,6 +92,9 @@ void RecheckAfterChange(model::Document& doc, Board& board, int crew);
 // last member expected to hold a full line).
 int ComputeReserveCutoff(model::Document& doc);
 
+// Credit of the pairing's instance starting on day that falls inside the month: the whole
+// TotalCredit, or the daily credits up to the month's last day when it runs past it.
+int32_t InstanceCredit(const model::Document& doc, const model::TPair& q, int day);
 // Credit of every open pairing instance inside the month, minutes.
 int32_t OpenTimeTotal(const model::Document& doc);
 // "%04d:%02d" of the open-time total, as the status bar shows it.

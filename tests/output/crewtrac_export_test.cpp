@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "crewtrac_month.h"
+#include "persist/failing_file_ops.h"
 #include "temp_folder.h"
 
 namespace {
@@ -131,31 +132,33 @@ TEST_F(CrewTracExport, EveryRefusal) {
     EXPECT_EQ(ExportCrewTrac(*doc, ui, kCaptains).summary, Lines{"Cant create BAW file for Exporting Blocks"});
     std::filesystem::remove(dir / "Export");
 
-    lw::output::CrewTracFaults faults;
-    faults.baw.failAfterBytes = 10;
-    EXPECT_EQ(ExportCrewTrac(*doc, ui, kCaptains, faults).summary,
+    // Operations 1-7 write the BAW file (create, write, flush, sync, close, rename, sync
+    // folder), 8-14 the LIN file.
+    using lw::test::FailingFileOps;
+    using lw::test::FaultWay;
+    FailingFileOps bawDiskFull(2, FaultWay::DiskFull);
+    EXPECT_EQ(ExportCrewTrac(*doc, ui, kCaptains, bawDiskFull).summary,
               Lines{"Cannot Save BAW File to specified disk. Disk may be full"});
-    faults = {};
-    faults.baw.failRename = true;
-    EXPECT_EQ(ExportCrewTrac(*doc, ui, kCaptains, faults).summary, Lines{"Can't Save BAW File!"});
+    FailingFileOps bawRename(6);
+    EXPECT_EQ(ExportCrewTrac(*doc, ui, kCaptains, bawRename).summary, Lines{"Can't Save BAW File!"});
     EXPECT_FALSE(std::filesystem::exists(dir / "Export" / "AP26V8CA.BAW"));
     EXPECT_FALSE(std::filesystem::exists(dir / "Export" / "AP26V8CA.LIN"));
 
+    // A LIN file that cannot be written takes the new BAW file back with it.
     std::filesystem::create_directories(dir / "Export" / "AP26V8CA.LIN");
     EXPECT_EQ(ExportCrewTrac(*doc, ui, kCaptains).summary, Lines{"Cant create LIN file for Exporting Blocks"});
-    EXPECT_EQ(File("AP26V8CA.BAW").size(), 5u * 20);
+    EXPECT_FALSE(std::filesystem::exists(dir / "Export" / "AP26V8CA.BAW"));
     std::filesystem::remove(dir / "Export" / "AP26V8CA.LIN");
 
-    faults = {};
-    faults.lin.failAfterBytes = 100;
-    Lines summary = ExportCrewTrac(*doc, ui, kCaptains, faults).summary;
+    FailingFileOps linDiskFull(9, FaultWay::DiskFull);
+    Lines summary = ExportCrewTrac(*doc, ui, kCaptains, linDiskFull).summary;
     EXPECT_EQ(summary.back(), "Cannot Save LIN file to specified disk. Disk may be full");
-    faults = {};
-    faults.lin.failSync = true;
-    summary = ExportCrewTrac(*doc, ui, kCaptains, faults).summary;
+    FailingFileOps linSync(11);
+    summary = ExportCrewTrac(*doc, ui, kCaptains, linSync).summary;
     EXPECT_EQ(summary.back(), "Cant Save LIN File!");
     EXPECT_EQ(summary.size(), 4u);
     EXPECT_FALSE(std::filesystem::exists(dir / "Export" / "AP26V8CA.LIN"));
+    EXPECT_FALSE(std::filesystem::exists(dir / "Export" / "AP26V8CA.BAW"));
 
     const std::vector<Call> boxes = {
         {"Message", "Export Error", all},

@@ -1,0 +1,49 @@
+#pragma once
+// Build Blocks: turns a loaded month into a working board. Validates the pairings, repairs
+// assignments that disagree with the pairing table, computes credit, legality and the reserve
+// cut-off, and tells the windows what to show.
+#include <cstdint>
+
+#include "model/document.h"
+#include "platform/interaction.h"
+#include "rules/assignment.h"
+
+namespace lw::platform { class Profile; }
+
+namespace lw::rules {
+
+// The block window's view settings (INI section "LW").
+struct ViewSettings {
+    bool HideLeaveBlocks = false, HideBlockHolders = false, HideCompleted = false, HideCheckPilots = false,
+         ShowBlockHolders = false, ShowCCP = false, ShowLTC = false, FilterSearch = false, NameCheck = true,
+         EmpNumCheck = true, PairCheck = true, BidCheck = true;
+    bool operator==(const ViewSettings&) const = default;
+};
+ViewSettings ReadViewSettings(const platform::Profile& profile);
+// False when the INI file could not be written.
+bool WriteViewSettings(const ViewSettings& v, platform::Profile& profile);
+
+struct BuildOptions {
+    bool showPairings = true, showBids = true, showToolbox = true;
+};
+
+struct BuildOutcome {
+    bool built = false;          // BlocksBuilt now set (also true when it was already built)
+    int32_t editPair = -1;       // Yes to the invalid-pairings question: open the pairing editor here
+    bool showPairings = false, showBids = false, showToolbox = false;  // what the windows should do
+    ViewSettings view;
+    int32_t gridColumns = 0;     // block grid size: 62 day columns, CrewCount + 10 rows
+    int32_t gridRows = 0;
+    int32_t reserveCutoff = -1;
+};
+
+// Sets every assignment straight with the pairing table; the notes are shown through ui.
+// Returns whether anything was repaired.
+bool RepairAssignments(model::Document& doc, platform::Interaction& ui);
+BuildOutcome BuildBlocks(model::Document& doc, Board& board, platform::Interaction& ui,
+                         const platform::Profile& profile, const BuildOptions& options);
+// Takes the blocks down as the complement and roster commands do (clears BlocksBuilt; the UI hides its windows
+// and saves its view settings itself).
+void TakeDownBlocks(model::Document& doc, Board& board);
+
+}  // namespace lw::rules

@@ -1,0 +1,29 @@
+#include "rules/pair_text_caption.h"
+
+#include <algorithm>
+#include <cstdint>
+
+#include "model/time_text.h"
+
+namespace lw::rules {
+
+namespace {
+
+int32_t Clamped(int64_t minutes) {
+    return static_cast<int32_t>(std::clamp<int64_t>(minutes, INT32_MIN, INT32_MAX));
+}
+
+}  // namespace
+
+std::string PairTextCaption(const model::Document& doc, const model::TPair& pair) {
+    // Summed wide: the figures come from files and must not wrap.
+    int64_t legal = int64_t{pair.ReleaseTime} + (doc.IsFlightAttendants() ? 720 : pair.RestAfter);
+    if (legal > 1440) legal -= 1440;
+    int64_t duty = 0;
+    for (size_t d = 0; d < 6; ++d) duty += pair.DailyDuty[d];
+    return "ON " + model::FormatTime(pair.ReportTime) + " OFF " + model::FormatTime(pair.ReleaseTime) + " CREDIT " +
+           model::FormatTime(pair.TotalCredit) + " LEGAL AT " + model::FormatTime(Clamped(legal)) + " Type " + pair.PairType +
+           " Fat Unit " + model::FormatTime(pair.FatigueUnits) + " Duty " + model::FormatTime(Clamped(duty));
+}
+
+}  // namespace lw::rules
