@@ -36,4 +36,11 @@ private:
     std::set<std::string> flags_;
 };
 
+// The flags plus --yes and --no, which answer the questions a command may ask.
+inline std::set<std::string> Flags(std::set<std::string> flags) {
+    flags.insert("--yes");
+    flags.insert("--no");
+    return flags;
+}
+
 }  // namespace lw::cli

@@ -22,12 +22,6 @@ namespace lw::cli {
 
 namespace {
 
-const std::set<std::string> kAnswers = {"--yes", "--no"};
-
-std::set<std::string> Flags(std::set<std::string> flags) {
-    flags.insert(kAnswers.begin(), kAnswers.end());
-    return flags;
-}
 
 std::string OneFile(const Args& args, const char* usage) {
     if (args.Positionals().size() != 1) throw UsageError(usage);

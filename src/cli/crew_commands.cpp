@@ -16,12 +16,6 @@ namespace lw::cli {
 
 namespace {
 
-const std::set<std::string> kAnswers = {"--yes", "--no"};
-
-std::set<std::string> Flags(std::set<std::string> flags) {
-    flags.insert(kAnswers.begin(), kAnswers.end());
-    return flags;
-}
 
 int Fail(const std::string& command, const std::string& why) {
     std::cerr << "lwtool " << command << ": " << why << "\n";

@@ -47,6 +47,6 @@ TEST_P(FuzzReplay, CorpusAndPastCrashesRunClean) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Readers, FuzzReplay, ::testing::ValuesIn(lw::fuzz::kTargets),
-                         [](const ::testing::TestParamInfo<lw::fuzz::Target>& info) { return std::string(info.param.name); });
+                         [](const ::testing::TestParamInfo<lw::fuzz::Target>& target) { return std::string(target.param.name); });
 
 }  // namespace

@@ -50,7 +50,9 @@ TEST_F(BawLinImport, ExportedMonthComesBackWhole) {
         lw::model::TPilot& p = doc->Crew[static_cast<size_t>(c)];
         for (int d = 0; d < doc->DayCount; ++d) {
             const size_t i = static_cast<size_t>(d);
-            if (p.DayAssignment[i] >= 0) ASSERT_EQ(lw::rules::RemovePair(*doc, board, c, p.DayAssignment[i], d), 0);
+            if (p.DayAssignment[i] >= 0) {
+                ASSERT_EQ(lw::rules::RemovePair(*doc, board, c, p.DayAssignment[i], d), 0);
+            }
             p.DayAssignment[i] = lw::model::kDayEmpty;
             p.DayCode[i].clear();
             p.DayExtractCode[i].clear();

@@ -311,7 +311,9 @@ TEST_F(CopyExport, EveryFailingStepOfEitherSave) {
     loop.failed = [&](const FaultPoint& point) {
         const bool scheduleSaved = ReadBytes(sked / "MAR.lw2") != oldSchedule;
         EXPECT_EQ(doc->Modified, !scheduleSaved);
-        if (scheduleSaved) EXPECT_EQ(ReadBytes(sked / "MAR.lw2"), persist::EncodeSchedule(*doc, model::kWorkingFile));
+        if (scheduleSaved) {
+            EXPECT_EQ(ReadBytes(sked / "MAR.lw2"), persist::EncodeSchedule(*doc, model::kWorkingFile));
+        }
         EXPECT_EQ(ReadBytes(copy), oldCopy);
         EXPECT_EQ(Dump(*doc), before);
         const std::string text =

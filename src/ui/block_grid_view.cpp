@@ -1,0 +1,734 @@
+#include "ui/block_grid_view.h"
+
+#include <QDialog>
+#include <QFontMetrics>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QScrollBar>
+#include <QStaticText>
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <string_view>
+#include <unordered_map>
+
+#include "model/date.h"
+#include "model/time_text.h"
+#include "rules/check_support.h"
+#include "rules/roster_edit.h"
+#include "ui/block_font.h"
+#include "ui/grid_dialogs.h"
+#include "ui/text.h"
+#include "ui/workspace.h"
+
+namespace lw::ui {
+
+namespace {
+
+using model::TPair;
+using model::TPilot;
+
+QColor ToQColor(const platform::Rgb& c) { return QColor(c.r, c.g, c.b); }
+
+// Fixed colours of the grid; the planner's colour set covers the rest.
+const QColor kLanguageBand(255, 255, 128);
+const QColor kLineIndoc(102, 178, 255);
+const QColor kLineCheck(255, 51, 153);
+const QColor kRecurrentLck(196, 255, 128);
+const QColor kPurser(153, 102, 204);
+const QColor kNextMonth(176, 176, 176);
+const QColor kRbBar(224, 224, 224);
+const QColor kWatermark(160, 160, 160);
+const QColor kBalanceGrey(128, 128, 128);
+const QColor kWarning(255, 140, 0);
+const QColor kMedicalMark(0, 160, 0);
+const QColor kQualificationMark(0, 0, 200);
+
+constexpr std::string_view kPrebuild = "P  R  E  B  U  I  L  D";
+constexpr std::string_view kPresked = "P  R  E  S  K  E  D";
+constexpr std::string_view kFinal = "F  I  N  A  L";
+constexpr std::string_view kLastMonth = "L  A  S  T   M  O  N  T  H";
+
+rules::Keys KeysOf(Qt::KeyboardModifiers m) {
+    return rules::Keys{m.testFlag(Qt::ShiftModifier), m.testFlag(Qt::ControlModifier)};
+}
+
+QColor TypeColour(int32_t type, const QColor& normal) {
+    switch (type) {
+        case 1: return kLineIndoc;
+        case 2: return kLineCheck;
+        case 3: return kRecurrentLck;
+        default: return normal;
+    }
+}
+
+}  // namespace
+
+// Texts of the month shaped once for one font, found again by their bytes: decoding and
+// shaping are most of the cost of a cell.
+class GridTextCache {
+public:
+    explicit GridTextCache(const QFont& font) : font_(font) {}
+    const QStaticText& Get(std::string_view bytes) {
+        key_.assign(bytes);
+        auto it = texts_.find(key_);
+        if (it != texts_.end()) return it->second;
+        if (texts_.size() > kMostTexts) texts_.clear();
+        QStaticText shaped(FromDocText(bytes));
+        shaped.setTextFormat(Qt::PlainText);
+        shaped.setPerformanceHint(QStaticText::AggressiveCaching);
+        shaped.prepare(QTransform(), font_);
+        return texts_.emplace(key_, std::move(shaped)).first->second;
+    }
+
+private:
+    static constexpr size_t kMostTexts = 20000;
+    QFont font_;
+    std::string key_;
+    std::unordered_map<std::string, QStaticText> texts_;
+};
+
+BlockGridView::BlockGridView(Workspace& ws, QWidget* parent) : QAbstractScrollArea(parent), ws_(ws) {
+    setFocusPolicy(Qt::StrongFocus);
+    viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
+    horizontalScrollBar()->setSingleStep(1);
+    verticalScrollBar()->setSingleStep(1);
+    runDialog_ = [](QDialog& d) { return d.exec(); };
+    numberTexts_.reserve(100);
+    for (int i = 0; i < 100; ++i) numberTexts_.push_back({char('0' + i / 10), char('0' + i % 10)});
+    SetBlockFont(ui::BlockFont(ws_.prefs(), false));
+    connect(&ws_, &Workspace::documentChanged, this, &BlockGridView::OnDocumentChanged);
+    connect(&ws_, &Workspace::documentReplaced, this, &BlockGridView::OnDocumentReplaced);
+    connect(&ws_, &Workspace::selectionChanged, viewport(), qOverload<>(&QWidget::update));
+    RebuildRows();
+}
+
+BlockGridView::~BlockGridView() = default;
+
+// ---- geometry ---------------------------------------------------------------------------------
+
+void BlockGridView::SetBlockFont(const QFont& font) {
+    font_ = font;
+    // Crisp unsmoothed glyphs: small cell text reads better, and a full screen of it paints
+    // in a fraction of the time.
+    font_.setStyleStrategy(QFont::NoAntialias);
+    RecomputeGeometry();
+}
+
+void BlockGridView::RecomputeGeometry() {
+    const QFontMetrics fm(font_);
+    smallFont_ = font_;
+    smallFont_.setPixelSize(std::max(6, fm.height() * 3 / 4));
+    ascent_ = fm.ascent();
+    smallAscent_ = QFontMetrics(smallFont_).ascent();
+    texts_ = std::make_unique<GridTextCache>(font_);
+    smallTexts_ = std::make_unique<GridTextCache>(smallFont_);
+    GridMetrics m;
+    m.charWidth = fm.averageCharWidth();
+    m.charHeight = fm.height();
+    m.xPadding = ws_.prefs().XPadding;
+    m.yPadding = ws_.prefs().YPadding;
+    geo_ = GridGeometry(m);
+    UpdateScrollRanges();
+    viewport()->update();
+}
+
+int BlockGridView::FirstRow() const { return verticalScrollBar()->value(); }
+int BlockGridView::FirstColumn() const { return horizontalScrollBar()->value(); }
+
+int BlockGridView::DayLeft(int day) const { return geo_.ColumnLeft(day + DayShift(), FirstColumn()); }
+
+void BlockGridView::UpdateScrollRanges() {
+    const QSize size = viewport()->size();
+    const int count = static_cast<int>(rows_.size());
+    horizontalScrollBar()->setRange(0, geo_.MaxFirstColumn(size.width()));
+    horizontalScrollBar()->setPageStep(std::max(1, geo_.FullColumns(size.width())));
+    verticalScrollBar()->setRange(0, geo_.MaxFirstRow(count, size.height()));
+    verticalScrollBar()->setPageStep(std::max(1, geo_.FullRows(size.height())));
+}
+
+void BlockGridView::resizeEvent(QResizeEvent* event) {
+    QAbstractScrollArea::resizeEvent(event);
+    UpdateScrollRanges();
+}
+
+void BlockGridView::scrollContentsBy(int, int) { viewport()->update(); }
+
+void BlockGridView::ScrollToCrew(int crew, int day) {
+    const auto it = std::find(rows_.begin(), rows_.end(), crew);
+    if (it != rows_.end()) {
+        const int row = static_cast<int>(it - rows_.begin());
+        const int full = std::max(1, geo_.FullRows(viewport()->height()));
+        if (row < FirstRow() || row >= FirstRow() + full) verticalScrollBar()->setValue(row);
+    }
+    if (day >= 0) {
+        const int column = day + DayShift();
+        const int full = std::max(1, geo_.FullColumns(viewport()->width()));
+        if (column < FirstColumn() || column >= FirstColumn() + full) horizontalScrollBar()->setValue(column);
+    }
+}
+
+// ---- rows, filters and search -----------------------------------------------------------------
+
+void BlockGridView::RebuildRows() {
+    std::vector<int> rows = rules::SelectDisplayRows(ws_.doc(), view_);
+    const bool changed = rows != rows_;
+    rows_ = std::move(rows);
+    reserves_ = rules::CountReserveDays(ws_.doc());
+    UpdateScrollRanges();
+    // A shorter list may end above the top row: the scroll bar's new range brings it back.
+    if (changed) viewport()->update();
+}
+
+void BlockGridView::Refresh() {
+    RebuildRows();
+    viewport()->update();
+}
+
+void BlockGridView::SetViewSettings(const rules::ViewSettings& settings) {
+    view_ = settings;
+    rules::MarkSearchMatches(ws_.doc(), searchWords_, view_);
+    Refresh();
+}
+
+void BlockGridView::ReadViewSettings() { SetViewSettings(rules::ReadViewSettings(ws_.profile())); }
+
+bool BlockGridView::WriteViewSettings() { return rules::WriteViewSettings(view_, ws_.profile()); }
+
+void BlockGridView::ToggleViewSwitch(rules::ViewSwitch which) {
+    rules::ToggleViewSwitch(view_, which);
+    if (which == rules::ViewSwitch::FilterSearch) {
+        RunSearch();
+        return;
+    }
+    RebuildRows();
+}
+
+void BlockGridView::SetSearchText(const QString& text) {
+    searchText_ = text.left(static_cast<qsizetype>(rules::kMaxSearchText));
+    RunSearch();
+}
+
+void BlockGridView::SetSearchOptions(bool name, bool employeeNumber, bool pairing, bool bid) {
+    view_.NameCheck = name;
+    view_.EmpNumCheck = employeeNumber;
+    view_.PairCheck = pairing;
+    view_.BidCheck = bid;
+    RunSearch();
+}
+
+void BlockGridView::RunSearch() {
+    searchWords_ = rules::SplitSearchText(searchText_.toStdString(), ws_.interaction());
+    rules::MarkSearchMatches(ws_.doc(), searchWords_, view_);
+    RebuildRows();
+    viewport()->update();  // the marks changed even when the rows did not
+}
+
+int BlockGridView::SearchNext() {
+    if (rows_.empty()) return -1;
+    const int count = static_cast<int>(rows_.size());
+    for (int k = 1; k <= count; ++k) {
+        const int row = (FirstRow() + k) % count;
+        const int crew = rows_[static_cast<size_t>(row)];
+        if (ws_.doc().Crew[static_cast<size_t>(crew)].ViewMarks[rules::kSearchMark] == 0) continue;
+        verticalScrollBar()->setValue(row);
+        return crew;
+    }
+    return -1;
+}
+
+void BlockGridView::OnDocumentChanged() {
+    ws_.gestures().RecomputeBalance();
+    Refresh();
+}
+
+void BlockGridView::OnDocumentReplaced() {
+    searchWords_.clear();
+    rules::MarkSearchMatches(ws_.doc(), searchWords_, view_);
+    horizontalScrollBar()->setValue(0);
+    verticalScrollBar()->setValue(0);
+    Refresh();
+}
+
+// ---- mouse ------------------------------------------------------------------------------------
+
+BlockGridView::Cell BlockGridView::CellAt(const QPoint& pos) const {
+    const GridHit hit = geo_.HitTest(pos.x(), pos.y(), FirstColumn(), FirstRow());
+    Cell cell;
+    cell.area = hit.area;
+    if (hit.row >= 0 && hit.row < static_cast<int>(rows_.size())) cell.crew = rows_[static_cast<size_t>(hit.row)];
+    if (hit.column >= 0) cell.day = hit.column - DayShift();
+    return cell;
+}
+
+void BlockGridView::mousePressEvent(QMouseEvent* event) {
+    setFocus(Qt::MouseFocusReason);
+    const QPoint at = event->position().toPoint();
+    const Cell cell = CellAt(at);
+    const rules::Keys keys = KeysOf(event->modifiers());
+    rules::GridGestures& g = ws_.gestures();
+    if (event->button() == Qt::LeftButton) {
+        if (cell.area != GridArea::Day || cell.crew < 0) return;
+        AfterGesture(g.LeftDown(cell.crew, cell.day, keys), at);
+    } else if (event->button() == Qt::RightButton) {
+        if (cell.crew < 0) return;
+        if (cell.area == GridArea::Name) AfterGesture(g.RightClickName(cell.crew), at);
+        else if (cell.area == GridArea::Day) AfterGesture(g.RightClick(cell.crew, cell.day, keys), at);
+    }
+}
+
+void BlockGridView::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) return;
+    const QPoint at = event->position().toPoint();
+    const Cell cell = CellAt(at);
+    rules::GridGestures& g = ws_.gestures();
+    const bool onDay = cell.area == GridArea::Day && cell.crew >= 0;
+    // A drag let go outside the crew rows goes back where it came from.
+    if (!onDay && !g.Dragging()) return;
+    const rules::PairingPick selected = ws_.board().Selected;
+    AfterGesture(g.LeftUp(onDay ? cell.crew : -1, onDay ? cell.day : -1, KeysOf(event->modifiers())), at);
+    // An assignment by click uses up the pairing chosen in the pairings window.
+    if (!(ws_.board().Selected == selected)) ws_.NotifySelection();
+}
+
+void BlockGridView::AfterGesture(const rules::GridOutcome& outcome, const QPoint& where) {
+    using rules::GridDialog;
+    using rules::GridEffect;
+    switch (outcome.effect) {
+        case GridEffect::None:
+        case GridEffect::DragStarted:
+        case GridEffect::Declined:
+        case GridEffect::LockedNoDrag:
+        case GridEffect::Covered:
+            viewport()->update();  // the balance or marks may have moved with the release
+            return;
+        case GridEffect::Dialog:
+            break;
+        default:
+            ws_.NotifyChanged();
+            return;
+    }
+    switch (outcome.open) {
+        case GridDialog::ActivityDetails: OpenActivityDetails(outcome.crew, outcome.day); break;
+        case GridDialog::PairingText: emit pairingTextRequested(outcome.pair, outcome.day); break;
+        case GridDialog::QuickEmployeeInfo: OpenQuickEmployee(outcome.crew, where); break;
+        case GridDialog::MoveOnRoster: OpenMove(outcome.crew); break;
+        case GridDialog::None: break;
+    }
+}
+
+void BlockGridView::OpenActivityDetails(int crew, int day) {
+    ActivityDetailsDialog dialog(rules::ReadActivityDetails(ws_.doc(), crew, day), this);
+    if (runDialog_(dialog) != QDialog::Accepted) return;
+    if (ws_.gestures().StoreActivityDetails(crew, day, dialog.Details())) ws_.NotifyChanged();
+}
+
+void BlockGridView::OpenQuickEmployee(int crew, const QPoint& where) {
+    QuickEmployeeDialog dialog(ws_.doc().Crew[static_cast<size_t>(crew)], this);
+    dialog.move(viewport()->mapToGlobal(where));
+    if (runDialog_(dialog) != QDialog::Accepted) return;
+    ws_.gestures().StoreQuickEmployeeInfo(crew, dialog.BidsReserve(), dialog.BlockComplete());
+    ws_.NotifyChanged();
+}
+
+void BlockGridView::OpenMove(int crew) {
+    MoveDialog dialog(ws_.doc(), crew, this);
+    if (runDialog_(dialog) != QDialog::Accepted) return;
+    const int target = dialog.ChosenRow();
+    if (target < 0 || target == crew) return;
+    if (rules::MoveOnRoster(ws_.doc(), crew, target)) ws_.NotifyChanged();
+}
+
+// ---- keys -------------------------------------------------------------------------------------
+
+void BlockGridView::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    if (key == Qt::Key_Up || key == Qt::Key_Down) {
+        verticalScrollBar()->setValue(FirstRow() + (key == Qt::Key_Up ? -1 : 1));
+        return;
+    }
+    // The last-month view answers only to scrolling.
+    if (lastMonth_) return;
+    if (event->isAutoRepeat() && (key == Qt::Key_Left || key == Qt::Key_Escape)) return;
+    switch (key) {
+        case Qt::Key_Left:
+            lastMonth_ = true;
+            viewport()->update();
+            return;
+        case Qt::Key_Escape:
+            allCredits_ = true;
+            viewport()->update();
+            return;
+        case Qt::Key_H: emit historyRequested(); return;
+        case Qt::Key_Equal: emit pairingReportRequested(); return;
+        default: QAbstractScrollArea::keyPressEvent(event);
+    }
+}
+
+void BlockGridView::keyReleaseEvent(QKeyEvent* event) {
+    if (event->isAutoRepeat()) return;
+    if (event->key() == Qt::Key_Left && lastMonth_) {
+        lastMonth_ = false;
+        viewport()->update();
+    } else if (event->key() == Qt::Key_Escape && allCredits_) {
+        allCredits_ = false;
+        viewport()->update();
+    } else {
+        QAbstractScrollArea::keyReleaseEvent(event);
+    }
+}
+
+void BlockGridView::focusOutEvent(QFocusEvent* event) {
+    // A key let go in another window never reaches us: do not stay stuck in a held view.
+    if (lastMonth_ || allCredits_) {
+        lastMonth_ = allCredits_ = false;
+        viewport()->update();
+    }
+    QAbstractScrollArea::focusOutEvent(event);
+}
+
+// ---- painting ---------------------------------------------------------------------------------
+
+void BlockGridView::DrawText(QPainter& p, int x, int baseline, std::string_view text) {
+    p.drawStaticText(x, baseline - ascent_, texts_->Get(text));
+}
+
+void BlockGridView::DrawSmallText(QPainter& p, int x, int baseline, std::string_view text) {
+    p.drawStaticText(x, baseline - smallAscent_, smallTexts_->Get(text));
+}
+
+void BlockGridView::paintEvent(QPaintEvent* event) {
+    QPainter painter(viewport());
+    PaintGrid(painter, event->rect());
+}
+
+void BlockGridView::SetPen(QPainter& p, const QColor& colour) {
+    // Pens are shared and counted: changing only when the colour does saves most of them.
+    if (penSet_ && colour == pen_) return;
+    pen_ = colour;
+    penSet_ = true;
+    p.setPen(colour);
+}
+
+void BlockGridView::PaintGrid(QPainter& p, const QRect& exposed) {
+    penSet_ = false;
+    const auto& colours = ws_.prefs().Colours;
+    p.fillRect(exposed, ToQColor(colours[platform::kBlockBackgroundColour]));
+    p.setFont(font_);
+    const int colW = geo_.ColumnWidth();
+    const int rh = geo_.RowHeight();
+    const int firstCol = FirstColumn();
+    const int firstRow = FirstRow();
+    const int c0 = std::min(GridGeometry::kColumns - 1, firstCol + std::max(0, (exposed.left() - geo_.NameWidth()) / colW));
+    const int c1 = std::min(GridGeometry::kColumns - 1, firstCol + std::max(0, (exposed.right() - geo_.NameWidth()) / colW));
+    const int r0 = firstRow + std::max(0, (exposed.top() - geo_.HeaderHeight()) / rh);
+    const int r1 = firstRow + std::max(0, (exposed.bottom() - geo_.HeaderHeight()) / rh);
+    const int crewRows = static_cast<int>(rows_.size());
+    const model::Document& doc = ws_.doc();
+
+    if (exposed.bottom() >= geo_.HeaderHeight() && exposed.right() >= geo_.NameWidth()) {
+        std::string_view watermark;
+        if (lastMonth_) watermark = kLastMonth;
+        else if (doc.FileVariant == model::kRosterViewer) watermark = kPrebuild;
+        else if (doc.FileVariant == model::kScheduleViewer) watermark = kPresked;
+        else if (doc.FileVariant == model::kFinalViewer) watermark = kFinal;
+        for (int r = r0; r <= r1; ++r) {
+            const int top = geo_.RowTop(r, firstRow);
+            if (r < crewRows) {
+                const TPilot& m = doc.Crew[static_cast<size_t>(rows_[static_cast<size_t>(r)])];
+                if (!watermark.empty()) PaintWatermark(p, watermark, top, exposed.right());
+                if (lastMonth_) PaintLastMonthDays(p, m, top, c0, c1);
+                else PaintRowDays(p, m, top, c0, c1);
+            } else if (r - crewRows < static_cast<int>(reserves_.size())) {
+                PaintSummaryRow(p, r - crewRows, top, c0, c1);
+            }
+        }
+        PaintDayLines(p, std::max(exposed.top(), geo_.HeaderHeight()), exposed.bottom(), c0, c1);
+    }
+    if (exposed.left() < geo_.NameWidth()) PaintNameArea(p, r0, std::min(r1, crewRows + 3));
+    if (exposed.top() < geo_.HeaderHeight()) PaintHeader(p, c0, c1);
+}
+
+void BlockGridView::PaintWatermark(QPainter& p, std::string_view text, int top, int right) {
+    SetPen(p, kWatermark);
+    const int step = static_cast<int>(texts_->Get(text).size().width()) + 4 * geo_.ColumnWidth();
+    for (int x = geo_.NameWidth() + 2; x <= right; x += std::max(step, 1))
+        DrawText(p, x, top + geo_.RowHeight() / 2 + ascent_ / 2, text);
+}
+
+void BlockGridView::PaintRowDays(QPainter& p, const TPilot& m, int top, int firstCol, int lastCol) {
+    const model::Document& doc = ws_.doc();
+    const platform::Preferences& prefs = ws_.prefs();
+    const auto& colours = prefs.Colours;
+    const int colW = geo_.ColumnWidth();
+    const int rh = geo_.RowHeight();
+    const int textY = top + prefs.YPadding / 2 + 1 + ascent_;
+    const int barTop = top + rh - 5;
+    const int textX = prefs.XPadding / 2 + 2;
+    const bool cabin = doc.IsFlightAttendants();
+    const int dayEnd = std::min(doc.DayCount + 31, model::kDayCells);
+    const int lastDay = std::min(lastCol, dayEnd - 1);
+
+    // The earliest report after last month's work.
+    if (m.LegalCheckIn > 0 && firstCol == 0)
+        p.fillRect(DayLeft(0), barTop, geo_.MinuteX(m.LegalCheckIn), 3, ToQColor(colours[platform::kRestTimeColour]));
+    if (firstCol == 0 &&
+        (m.IllegalText.find("<-") != std::string::npos || m.WarningText.find("<-") != std::string::npos)) {
+        SetPen(p, Qt::red);
+        const int y = barTop - 2;
+        p.drawLine(DayLeft(0) + 1, y, DayLeft(0) + 7, y);
+        p.drawLine(DayLeft(0) + 1, y, DayLeft(0) + 4, y - 3);
+        p.drawLine(DayLeft(0) + 1, y, DayLeft(0) + 4, y + 3);
+    }
+
+    // Pairings that began before the first column shown still reach into it.
+    for (int d = std::max(0, firstCol - model::kMonthDays); d <= lastDay; ++d) {
+        const size_t i = static_cast<size_t>(d);
+        const int32_t cell = m.DayAssignment[i];
+        const int x = DayLeft(d);
+        const bool shown = d >= firstCol;
+        if (const TPair* q = rules::blockcheck::PairOn(doc, m, d)) {
+            const bool purser = q->PairType == "PU";
+            const int length = std::max<int>(1, q->PairLength);
+            const int32_t release = q->Tafb > 0 ? q->ReportTime + q->Tafb : (length - 1) * 1440 + q->ReleaseTime;
+            const int x0 = x + geo_.MinuteX(q->ReportTime);
+            const int x1 = x + geo_.MinuteX(release);
+            const int32_t status = d < model::kMonthDays ? q->DayStatus[i] : 0;
+            const QColor type = purser ? kPurser
+                                       : TypeColour(d < model::kMonthDays ? q->DayPairingType[i] : 0,
+                                                    ToQColor(colours[platform::kDutyTimeColour]));
+            const int monthEnd = DayLeft(doc.DayCount);
+            if (status < 0) {
+                p.fillRect(x0, barTop, std::max(1, x1 - x0), 4, Qt::white);
+                p.fillRect(x0, barTop + 2, std::max(1, x1 - x0), 1, type);
+            } else {
+                p.fillRect(x0, barTop, std::max(1, std::min(x1, monthEnd) - x0), 4, type);
+            }
+            if (x1 > monthEnd) p.fillRect(std::max(x0, monthEnd), barTop, x1 - std::max(x0, monthEnd), 4, kNextMonth);
+            const int32_t rest = cabin ? 720 : 660;
+            p.fillRect(x1, barTop, geo_.MinuteX(rest), 4,
+                       ToQColor(colours[purser ? platform::kDutyTimeColour : platform::kRestTimeColour]));
+            for (int k = 0; k < length && d + k < model::kDayCells; ++k) {
+                if (m.DayFlagA[static_cast<size_t>(d + k)] == 0) continue;
+                SetPen(p, ToQColor(colours[platform::kPairOverDayOffColour]));
+                p.drawRect(x + k * colW, top, colW - 1, rh - 1);
+            }
+            if (shown) {
+                SetPen(p, ToQColor(colours[std::clamp<int>(q->CreditClass(), 0, 3)]));
+                const int number = prefs.ShowFullPair ? q->PairNumber : q->PairNumber % 1000;
+                char text[16];
+                std::snprintf(text, sizeof text, prefs.ShowFullPair ? "%04d" : "%03d", number);
+                DrawText(p, x + textX, textY, text);
+                if (m.DayLocked[i]) p.fillRect(x + 1, top + 1, 3, 3, Qt::black);
+            }
+            if (prefs.Layovers) {
+                SetPen(p, Qt::darkGray);
+                for (int k = 1; k < length && d + k <= lastCol && d + k < model::kDayCells; ++k) {
+                    const size_t at = static_cast<size_t>(k - 1) * 3;
+                    if (at + 3 > q->Layovers.size() || d + k < firstCol) continue;
+                    std::string_view station(q->Layovers.data() + at, 3);
+                    if (!prefs.ShowFullLayOver) station.remove_prefix(1);
+                    DrawText(p, DayLeft(d + k) + textX, textY, station);
+                }
+            }
+        } else if (cell == model::kDayActivity && shown) {
+            const std::string& code = m.DayCode[i];
+            const int8_t request = m.DayFlagA[i];
+            const std::string_view trimmed = rules::CodeWithoutBlank(code);
+            if (cabin && trimmed == "RB") {
+                const model::DayValues& v = m.DayActivity[i];
+                p.fillRect(x + geo_.MinuteX(v[model::kActStart]), barTop, std::max(1, geo_.MinuteX(v[model::kActDuration])),
+                           4, kRbBar);
+            }
+            const bool ownRequest = (trimmed == "GDO" && request == 13) || (trimmed == "PDO" && request == 14);
+            SetPen(p, request != 0 && !ownRequest ? Qt::red : Qt::black);
+            const int shift = trimmed.size() < 3 ? QFontMetrics(font_).averageCharWidth() * (3 - static_cast<int>(trimmed.size())) / 2 : 0;
+            DrawText(p, x + textX + shift, textY, trimmed);
+        } else if (cell == model::kDayEmpty && shown && m.DayFlagA[i] != 0) {
+            SetPen(p, Qt::darkGray);
+            DrawText(p, x + textX, textY, rules::RequestCodeText(m.DayFlagA[i]));
+        }
+        if (!shown) continue;
+        if (m.DayIllegal[i]) {
+            SetPen(p, Qt::red);
+            p.drawRect(x + 1, top + 1, colW - 3, rh - 3);
+        }
+        if (m.DayWarning[i]) p.fillRect(x + colW - 6, top + 1, 5, 5, kWarning);
+    }
+}
+
+void BlockGridView::PaintLastMonthDays(QPainter& p, const TPilot& m, int top, int firstCol, int lastCol) {
+    const platform::Preferences& prefs = ws_.prefs();
+    const int textY = top + prefs.YPadding / 2 + 1 + ascent_;
+    const int barTop = top + geo_.RowHeight() - 5;
+    const QColor duty = ToQColor(prefs.Colours[platform::kDutyTimeColour]);
+    for (int c = firstCol; c <= lastCol; ++c) {
+        const int w = c;  // extended day index: 0..30 last month, 31 on this month
+        if (w >= model::kDayCells) break;
+        const int x = geo_.ColumnLeft(c, firstCol);
+        const model::DayValues& v = m.PrevDayData[static_cast<size_t>(w)];
+        if (v[model::kPrevDutyLength] > 0)
+            p.fillRect(x + geo_.MinuteX(v[model::kPrevDutyStart]), barTop, std::max(1, geo_.MinuteX(v[model::kPrevDutyLength])), 4,
+                       v[model::kPrevWorked] == 2 ? kRbBar : duty);
+        const std::string& text = m.DayText[static_cast<size_t>(w)];
+        if (text.empty()) continue;
+        SetPen(p, Qt::black);
+        DrawText(p, x + prefs.XPadding / 2 + 2, textY, rules::CodeWithoutBlank(text));
+    }
+}
+
+void BlockGridView::PaintSummaryRow(QPainter& p, int kind, int top, int firstCol, int lastCol) {
+    if (lastMonth_) return;
+    const int textY = top + ws_.prefs().YPadding / 2 + 1 + ascent_;
+    const int days = std::min(ws_.doc().DayCount, model::kMonthDays);
+    SetPen(p, Qt::black);
+    for (int d = firstCol; d <= lastCol && d < days; ++d) {
+        const int count = reserves_[static_cast<size_t>(kind)][static_cast<size_t>(d)];
+        DrawText(p, DayLeft(d) + ws_.prefs().XPadding / 2 + 2, textY, numberTexts_[static_cast<size_t>(std::clamp(count, 0, 99))]);
+    }
+}
+
+void BlockGridView::PaintDayLines(QPainter& p, int top, int bottom, int firstCol, int lastCol) {
+    const model::Document& doc = ws_.doc();
+    const QColor weekLine = view_.FilterSearch ? Qt::blue : Qt::yellow;
+    for (int c = firstCol; c <= lastCol; ++c) {
+        const int d = c - DayShift();
+        int weekday;
+        if (d >= 0) {
+            if (d >= model::kDayCells) break;
+            const auto& label = doc.DayLabel[static_cast<size_t>(d)];
+            weekday = label[0] == 'S' && label[1] == 'A' ? 6 : label[0] == 'M' ? 1 : 0;
+        } else {
+            const model::CalendarDate& date = doc.PrevDates[static_cast<size_t>(d + model::kPrevDays)];
+            weekday = date.year > 0 ? model::Date::FromDmy(date.day, date.month, date.year).Weekday() : 0;
+        }
+        const int x = DayLeft(d);
+        if (weekday == 6 || weekday == 1) {
+            SetPen(p, weekLine);
+            p.drawLine(x, top, x, bottom);
+        } else if (ws_.prefs().Grid) {
+            SetPen(p, Qt::gray);
+            p.drawLine(x, top, x, bottom);
+        }
+    }
+    if (!lastMonth_ && doc.DayCount >= firstCol && doc.DayCount <= lastCol + 1) {
+        const int x = DayLeft(doc.DayCount);
+        SetPen(p, Qt::red);
+        p.drawLine(x - 2, top, x - 2, bottom);
+        p.drawLine(x, top, x, bottom);
+    }
+}
+
+void BlockGridView::PaintNameArea(QPainter& p, int firstRow, int lastRow) {
+    const model::Document& doc = ws_.doc();
+    const platform::Preferences& prefs = ws_.prefs();
+    const auto& colours = prefs.Colours;
+    const int rh = geo_.RowHeight();
+    const int top0 = geo_.HeaderHeight();
+    const int height = viewport()->height() - top0;
+    p.fillRect(0, top0, geo_.NameWidth(), height, ToQColor(colours[platform::kBlockBackgroundColour]));
+    const int crewRows = static_cast<int>(rows_.size());
+    const int labelRight = geo_.DaysOffOffset() - 2;
+    const int textDy = prefs.YPadding / 2 + 1 + ascent_;
+
+    p.setClipRect(0, top0, labelRight, height);
+    for (int r = firstRow; r <= lastRow; ++r) {
+        const int top = geo_.RowTop(r, FirstRow());
+        if (r >= crewRows) {
+            SetPen(p, Qt::black);
+            DrawText(p, 2, top + textDy, rules::kReserveSummaryLabels[static_cast<size_t>(r - crewRows)]);
+            continue;
+        }
+        const int crew = rows_[static_cast<size_t>(r)];
+        const TPilot& m = doc.Crew[static_cast<size_t>(crew)];
+        const std::string label = rules::RowLabel(doc, crew);
+        if (m.LanguageBits == 1 || m.LanguageBits == 3)
+            p.fillRect(0, top + 1, labelRight, rh - 2, kLanguageBand);
+        SetPen(p, Qt::black);
+        DrawText(p, 2, top + textDy, label);
+    }
+    p.setClipping(false);
+
+    for (int r = firstRow; r <= std::min(lastRow, crewRows - 1); ++r) {
+        const int top = geo_.RowTop(r, FirstRow());
+        const TPilot& m = doc.Crew[static_cast<size_t>(rows_[static_cast<size_t>(r)])];
+        // Small marks left of the days-off figure: medical limit, qualification, reserve bid.
+        int markX = labelRight - 4;
+        if (m.LanguageBits == 2 || m.LanguageBits == 3) p.fillRect(markX, top + 3, 3, rh - 6, kMedicalMark);
+        markX -= 4;
+        if (m.Qualification != 0) p.fillRect(markX, top + 3, 3, rh - 6, kQualificationMark);
+        markX -= 4;
+        if (m.BidsReserve) p.fillRect(markX, top + 3, 3, rh - 6, ToQColor(colours[platform::kReserveColour]));
+
+        const int daysOff = rules::DaysOffCount(doc, m);
+        SetPen(p, daysOff < doc.EffectiveMinDaysOff(m) ? Qt::red : Qt::black);
+        DrawText(p, geo_.DaysOffOffset(), top + textDy, numberTexts_[static_cast<size_t>(std::clamp(daysOff, 0, 99))]);
+
+        static constexpr platform::ColourIndex kShades[] = {platform::kReserveColour, platform::kBlockOutOfRangeColour,
+                                                            platform::kBlockInRangeColour};
+        const QColor credit = allCredits_ ? QColor(Qt::yellow)
+                                          : ToQColor(colours[kShades[static_cast<int>(rules::CreditShadeOf(doc, m))]]);
+        SetPen(p, credit);
+        DrawText(p, geo_.CreditOffset(), top + textDy, rules::CreditText(m));
+    }
+    SetPen(p, Qt::black);
+    p.drawLine(geo_.NameWidth() - 1, top0, geo_.NameWidth() - 1, top0 + height);
+}
+
+void BlockGridView::PaintHeader(QPainter& p, int firstCol, int lastCol) {
+    const model::Document& doc = ws_.doc();
+    const int header = geo_.HeaderHeight();
+    p.fillRect(0, 0, viewport()->width(), header, ToQColor(ws_.prefs().Colours[platform::kBlockBackgroundColour]));
+    const int smallH = QFontMetrics(smallFont_).height();
+    const int textX = ws_.prefs().XPadding / 2 + 2;
+    const auto& balance = ws_.gestures().Balance();
+    for (int c = firstCol; c <= lastCol; ++c) {
+        const int d = c - DayShift();
+        if (d >= model::kDayCells) break;
+        const int x = DayLeft(d);
+        std::string weekday;
+        int dayOfMonth = 0;
+        bool weekend = false;
+        if (d >= 0) {
+            const auto& label = doc.DayLabel[static_cast<size_t>(d)];
+            weekday.assign(label.data(), label[1] ? 2 : label[0] ? 1 : 0);
+            dayOfMonth = doc.DayDate[static_cast<size_t>(d)].day;
+            weekend = doc.Weekend[static_cast<size_t>(d)];
+        } else {
+            const model::CalendarDate& date = doc.PrevDates[static_cast<size_t>(d + model::kPrevDays)];
+            if (date.year > 0) {
+                const int wd = model::Date::FromDmy(date.day, date.month, date.year).Weekday();
+                weekday = model::WeekdayLabel(wd);
+                weekend = wd == 0 || wd == 6;
+            }
+            dayOfMonth = date.day;
+        }
+        SetPen(p, weekend ? Qt::blue : Qt::black);
+        p.setFont(smallFont_);
+        DrawSmallText(p, x + textX, 1 + smallAscent_, weekday);
+        p.setFont(font_);
+        DrawText(p, x + textX, smallH + 1 + ascent_, numberTexts_[static_cast<size_t>(std::clamp(dayOfMonth, 0, 99))]);
+        if (d >= 0 && d < doc.DayCount && d < model::kMonthDays) {
+            const int32_t figure = balance[static_cast<size_t>(d)];
+            SetPen(p, figure > 0 ? kBalanceGrey : Qt::red);
+            p.setFont(smallFont_);
+            DrawSmallText(p, x + textX, header - 2 - (smallH - smallAscent_),
+                          numberTexts_[static_cast<size_t>(std::clamp(std::abs(figure), 0, 99))]);
+            p.setFont(font_);
+        }
+    }
+    PaintDayLines(p, 0, header, firstCol, lastCol);
+    // The tool windows' state: pairings, toolbox, bids, filters.
+    const bool open[4] = {doc.PairWinOpen, doc.ToolboxWinOpen, doc.BidsWinOpen, doc.FiltersOn};
+    for (int k = 0; k < 4; ++k) {
+        const QRect box(4 + k * 14, 4, 10, 10);
+        p.fillRect(box, open[k] ? QColor(Qt::darkGreen) : QColor(Qt::white));
+        SetPen(p, Qt::black);
+        p.drawRect(box);
+    }
+    p.fillRect(0, header - 1, viewport()->width(), 1, Qt::black);
+}
+
+}  // namespace lw::ui

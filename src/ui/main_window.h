@@ -1,0 +1,137 @@
+#pragma once
+// The main frame "Linewright": the block grid in the middle, the tool windows beside it, the
+// menus and function keys, the control bar with the open-time gauge and the crew's time bank,
+// and the safety nets (timed copy, run log). Every command calls the core and repaints.
+#include <QDialog>
+#include <QMainWindow>
+#include <functional>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/clock.h"
+#include "platform/interaction.h"
+#include "platform/profile.h"
+#include "rules/build_blocks.h"
+#include "ui/workspace.h"
+
+class QAction;
+class QLabel;
+class QProgressBar;
+class QTimer;
+
+namespace lw::persist { class RunLog; }
+
+namespace lw::ui {
+
+class BlockGridView;
+class PairingsWindow;
+class PairTextWindow;
+class ToolboxWindow;
+
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    // interaction and profile outlive the window; tests pass a scripted interaction.
+    MainWindow(platform::Interaction& interaction, platform::Profile& profile, const platform::Clock& clock,
+               QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    Workspace& workspace() { return *ws_; }
+    // The run log this window writes to and closes normally at the end; may be null.
+    void SetRunLog(persist::RunLog* log);
+
+    // The command's action (menu item and key), nullptr for an unknown id.
+    QAction* Command(int id) const;
+    // Runs a command as its menu item does.
+    void RunCommand(int id);
+    // Whether "MENU_1" (a file is open) or "MENU_3" is shown.
+    bool WorkingMenuShown() const { return fileOpen_; }
+    // Opens a schedule file as the Open command does after its chooser.
+    bool OpenFile(const std::string& file);
+    // The File menu's recent-files items ("&1 path" ..), most recent first.
+    const std::vector<QAction*>& RecentFileActions() const { return recentActions_; }
+
+    BlockGridView* Grid() const { return grid_; }
+    PairingsWindow* Pairings() const { return pairings_; }
+    ToolboxWindow* Toolbox() const { return toolbox_; }
+    PairTextWindow* PairText() const { return pairText_; }
+    QProgressBar* Gauge() const { return gauge_; }
+    QLabel* TimeBank() const { return timeBank_; }
+    QTimer* SafetyTimer() const { return timer_; }
+    // What the 30-second timer runs: the timed .BAK copy.
+    void TimerTick();
+    // How the window runs its own modal dialogs (preferences, backup, About); tests answer
+    // them here instead of the planner.
+    void SetDialogRunner(std::function<int(QDialog&)> runner) { runDialog_ = std::move(runner); }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void CreateActions();
+    void CreateControlBar();
+    void ShowMenus();
+    void UpdateCommands();
+    void RefreshIndicators();
+    void UpdateTitle();
+
+    // Commands.
+    void FileNew();
+    void FileOpen();
+    bool FileSave();
+    bool FileSaveAs();
+    // A recent-files item: the Open command without its chooser.
+    void OpenRecent(const std::string& file);
+    void RememberRecent(const std::string& file);
+    void SendByMail();
+    void Backup();
+    void BuildBlocks();
+    void ApplyBuildOutcome(const rules::BuildOutcome& outcome);
+    void ToggleOpenOnly();
+    void ToggleWindow(QWidget* window);
+    void BidsWindowCommand();
+    void FiltersWindowCommand();
+    void ShowHistory();
+    void ImportCommand(int id);
+    // Roster and crew complement take the blocks down, run their dialog, and build again.
+    void TakeDownForEditing();
+    void EditRoster();
+    void ChangeComplement();
+    void CopyBlocks();
+    void SaveForViewer();
+    void ImportBawLin();
+    void ToggleViewFilter(int id);
+    void ShowPreferences();
+    void ShowAbout();
+    void ShowShortcuts();
+    // Asks about unsaved work; false when the planner cancels or a wanted save failed.
+    bool MayDiscard(std::string_view title);
+    std::string LastFolder(std::string_view key) const;
+    void RememberFolder(std::string_view key, const std::string& file);
+    void HideToolWindows();
+    void TakeNewDocument(std::unique_ptr<model::Document> doc);
+
+    platform::Interaction& ui_;
+    platform::Profile& profile_;
+    const platform::Clock& clock_;
+    std::unique_ptr<Workspace> ws_;
+    persist::RunLog* runLog_ = nullptr;
+    bool fileOpen_ = false;
+    std::function<int(QDialog&)> runDialog_;
+
+    std::map<int, QAction*> actions_;
+    std::vector<QAction*> recentActions_;
+    QAction* tabAction_ = nullptr;
+    BlockGridView* grid_ = nullptr;
+    PairingsWindow* pairings_ = nullptr;
+    ToolboxWindow* toolbox_ = nullptr;
+    PairTextWindow* pairText_ = nullptr;
+    QProgressBar* gauge_ = nullptr;
+    QLabel* timeBank_ = nullptr;
+    QTimer* timer_ = nullptr;
+};
+
+}  // namespace lw::ui
