@@ -126,7 +126,7 @@ void BlockGridView::RecomputeGeometry() {
     texts_ = std::make_unique<GridTextCache>(font_);
     smallTexts_ = std::make_unique<GridTextCache>(smallFont_);
     GridMetrics m;
-    m.charWidth = fm.averageCharWidth();
+    m.charWidth = charWidth_ = fm.averageCharWidth();
     m.charHeight = fm.height();
     m.xPadding = ws_.prefs().XPadding;
     m.yPadding = ws_.prefs().YPadding;
@@ -544,7 +544,7 @@ void BlockGridView::PaintRowDays(QPainter& p, const TPilot& m, int top, int firs
             }
             const bool ownRequest = (trimmed == "GDO" && request == 13) || (trimmed == "PDO" && request == 14);
             SetPen(p, request != 0 && !ownRequest ? Qt::red : Qt::black);
-            const int shift = trimmed.size() < 3 ? QFontMetrics(font_).averageCharWidth() * (3 - static_cast<int>(trimmed.size())) / 2 : 0;
+            const int shift = trimmed.size() < 3 ? charWidth_ * (3 - static_cast<int>(trimmed.size())) / 2 : 0;
             DrawText(p, x + textX + shift, textY, trimmed);
         } else if (cell == model::kDayEmpty && shown && m.DayFlagA[i] != 0) {
             SetPen(p, Qt::darkGray);

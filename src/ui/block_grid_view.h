@@ -134,6 +134,7 @@ private:
     QFont smallFont_;
     int ascent_ = 0;
     int smallAscent_ = 0;
+    int charWidth_ = 0;  // the block font's average character width
     GridGeometry geo_;
     rules::ViewSettings view_;
     QString searchText_;
