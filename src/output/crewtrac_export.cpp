@@ -58,7 +58,6 @@ CrewValues Derive(const CrewTracInputs& in) {
 }
 
 // Bad stream (the device refused) or failed stream (the disk filled up).
-bool DiskFull(const std::string& error) { return error.find(std::strerror(ENOSPC)) != std::string::npos; }
 
 void Stop(platform::Interaction& ui, CrewTracResult& r, const std::string& text, const char* title) {
     ui.Message(text, title, platform::Icon::Stop);
@@ -292,7 +291,7 @@ CrewTracResult ExportCrewTrac(Document& doc, platform::Interaction& ui, const Cr
         return r;
     }
     if (bawWritten != persist::WriteResult::Ok) {
-        Stop(ui, r, DiskFull(error) ? "Cannot Save BAW File to specified disk. Disk may be full" : "Can't Save BAW File!",
+        Stop(ui, r, persist::IsDiskFull(error) ? "Cannot Save BAW File to specified disk. Disk may be full" : "Can't Save BAW File!",
              "File Error");
         return r;
     }
@@ -350,7 +349,7 @@ CrewTracResult ExportCrewTrac(Document& doc, platform::Interaction& ui, const Cr
         return r;
     }
     if (linWritten != persist::WriteResult::Ok) {
-        Stop(ui, r, DiskFull(error) ? "Cannot Save LIN file to specified disk. Disk may be full" : "Cant Save LIN File!",
+        Stop(ui, r, persist::IsDiskFull(error) ? "Cannot Save LIN file to specified disk. Disk may be full" : "Cant Save LIN File!",
              "File Error");
         return r;
     }

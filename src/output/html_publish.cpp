@@ -66,7 +66,6 @@ std::string DayCells(const Document& doc, const TPilot& p) {
 }
 
 // The disk filled up, or the device refused.
-bool DiskFull(const std::string& error) { return error.find(std::strerror(ENOSPC)) != std::string::npos; }
 
 enum class Step { Done, CannotCreate, Failed };
 
@@ -133,7 +132,7 @@ PublishResult PublishForInternet(const Document& doc, platform::Interaction& ui,
         return r;
     }
     if (page == Step::Failed) {
-        Stop(ui, DiskFull(error) ? "Cannot Save HTML File to specified disk. Disk may be full" : "Can't Save HTML File!");
+        Stop(ui, persist::IsDiskFull(error) ? "Cannot Save HTML File to specified disk. Disk may be full" : "Can't Save HTML File!");
         return r;
     }
     r.written.push_back(files.page);
@@ -155,7 +154,7 @@ PublishResult PublishForInternet(const Document& doc, platform::Interaction& ui,
             return r;
         }
         if (step == Step::Failed) {
-            Stop(ui, DiskFull(error) ? "Cannot Save CSV File to specified disk. Disk may be full" : "Can't Save CSV File!");
+            Stop(ui, persist::IsDiskFull(error) ? "Cannot Save CSV File to specified disk. Disk may be full" : "Can't Save CSV File!");
             return r;
         }
         r.written.push_back(f.path);

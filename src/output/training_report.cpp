@@ -54,7 +54,7 @@ bool WriteTrainingReport(const model::Document& doc, platform::Interaction& ui, 
             break;
     }
     // A full disk has its own message; any other refusal of the device the general one.
-    if (error.find(std::strerror(ENOSPC)) != std::string::npos)
+    if (persist::IsDiskFull(error))
         ui.Message("Cannot Save CSV File to specified disk. Disk may be full", "File Error", platform::Icon::Stop);
     else
         ui.Message("Can't Save CSV File!", "File Error", platform::Icon::Stop);

@@ -132,4 +132,6 @@ bool ReadWholeFile(const std::filesystem::path& path, std::string& out, std::str
     return true;
 }
 
+bool IsDiskFull(const std::string& error) { return error.find(std::strerror(ENOSPC)) != std::string::npos; }
+
 }  // namespace lw::persist

@@ -22,6 +22,9 @@ enum class WriteResult {
 WriteResult WriteFileAtomically(const std::filesystem::path& target, std::string_view bytes,
                                 std::string* error = nullptr, FileOps& ops = RealFileOps());
 
+// Whether the reason a write gave is a full disk (the planner is told to try another place).
+bool IsDiskFull(const std::string& error);
+
 // Reads a whole file. False (with the reason) when it cannot be opened or read.
 bool ReadWholeFile(const std::filesystem::path& path, std::string& out, std::string* error = nullptr);
 
