@@ -49,9 +49,12 @@ struct FullScreen {
     }
 };
 
+// Made on first use and taken down in main, while the application still exists.
+std::unique_ptr<FullScreen> screen;
+
 FullScreen& Screen() {
-    static FullScreen screen;
-    return screen;
+    if (!screen) screen = std::make_unique<FullScreen>();
+    return *screen;
 }
 
 void BM_PaintFullScreen(benchmark::State& state) {
@@ -84,5 +87,6 @@ int main(int argc, char** argv) {
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
+    screen.reset();
     return 0;
 }

@@ -7,7 +7,6 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScrollBar>
-#include <QStaticText>
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -31,6 +30,24 @@ using model::TPair;
 using model::TPilot;
 
 QColor ToQColor(const platform::Rgb& c) { return QColor(c.r, c.g, c.b); }
+
+// One-pixel lines and frames filled rather than stroked: the same pixels a cosmetic pen
+// paints, at a fraction of the raster engine's cost.
+void VerticalLine(QPainter& p, int x, int top, int bottom, const QColor& colour) {
+    p.fillRect(x, top, 1, bottom - top + 1, colour);
+}
+
+void HorizontalLine(QPainter& p, int left, int right, int y, const QColor& colour) {
+    p.fillRect(left, y, right - left + 1, 1, colour);
+}
+
+// The outline drawRect(x, y, w, h) paints: w + 1 by h + 1 pixels.
+void Frame(QPainter& p, int x, int y, int w, int h, const QColor& colour) {
+    HorizontalLine(p, x, x + w, y, colour);
+    HorizontalLine(p, x, x + w, y + h, colour);
+    VerticalLine(p, x, y + 1, y + h - 1, colour);
+    VerticalLine(p, x + w, y + 1, y + h - 1, colour);
+}
 
 // Fixed colours of the grid; the planner's colour set covers the rest.
 const QColor kLanguageBand(255, 255, 128);
@@ -66,28 +83,47 @@ QColor TypeColour(int32_t type, const QColor& normal) {
 
 }  // namespace
 
-// Texts of the month shaped once for one font, found again by their bytes: decoding and
-// shaping are most of the cost of a cell.
+// Texts of the month drawn once per colour into small images and copied from then on: a
+// screen holds some three thousand texts, and laying out and blending each glyph again was
+// most of the cost of a paint.
 class GridTextCache {
 public:
-    explicit GridTextCache(const QFont& font) : font_(font) {}
-    const QStaticText& Get(std::string_view bytes) {
+    explicit GridTextCache(const QFont& font) : font_(font), metrics_(font) {}
+    const QImage& Get(std::string_view bytes, const QColor& colour, qreal pixelRatio) {
+        if (pixelRatio != pixelRatio_) {
+            sprites_.clear();
+            pixelRatio_ = pixelRatio;
+        }
+        const QRgb rgb = colour.rgb();
         key_.assign(bytes);
-        auto it = texts_.find(key_);
-        if (it != texts_.end()) return it->second;
-        if (texts_.size() > kMostTexts) texts_.clear();
-        QStaticText shaped(FromDocText(bytes));
-        shaped.setTextFormat(Qt::PlainText);
-        shaped.setPerformanceHint(QStaticText::AggressiveCaching);
-        shaped.prepare(QTransform(), font_);
-        return texts_.emplace(key_, std::move(shaped)).first->second;
+        key_.append(reinterpret_cast<const char*>(&rgb), sizeof rgb);
+        auto it = sprites_.find(key_);
+        if (it != sprites_.end()) return it->second;
+        if (sprites_.size() > kMostTexts) sprites_.clear();
+        return sprites_.emplace(key_, Draw(FromDocText(bytes), colour)).first->second;
     }
+    int Ascent() const { return metrics_.ascent(); }
 
 private:
-    static constexpr size_t kMostTexts = 20000;
+    QImage Draw(const QString& text, const QColor& colour) const {
+        const int width = std::max({1, metrics_.horizontalAdvance(text), metrics_.boundingRect(text).right() + 1});
+        QImage sprite(static_cast<int>(width * pixelRatio_ + 1), static_cast<int>(metrics_.height() * pixelRatio_ + 1),
+                      QImage::Format_ARGB32_Premultiplied);
+        sprite.setDevicePixelRatio(pixelRatio_);
+        sprite.fill(Qt::transparent);
+        QPainter painter(&sprite);
+        painter.setFont(font_);
+        painter.setPen(colour);
+        painter.drawText(0, metrics_.ascent(), text);
+        return sprite;
+    }
+
+    static constexpr size_t kMostTexts = 8000;
     QFont font_;
+    QFontMetrics metrics_;
+    qreal pixelRatio_ = 1;
     std::string key_;
-    std::unordered_map<std::string, QStaticText> texts_;
+    std::unordered_map<std::string, QImage> sprites_;
 };
 
 BlockGridView::BlockGridView(Workspace& ws, QWidget* parent) : QAbstractScrollArea(parent), ws_(ws) {
@@ -391,12 +427,12 @@ void BlockGridView::focusOutEvent(QFocusEvent* event) {
 
 // ---- painting ---------------------------------------------------------------------------------
 
-void BlockGridView::DrawText(QPainter& p, int x, int baseline, std::string_view text) {
-    p.drawStaticText(x, baseline - ascent_, texts_->Get(text));
+void BlockGridView::DrawText(QPainter& p, int x, int baseline, std::string_view text, const QColor& colour) {
+    p.drawImage(x, baseline - ascent_, texts_->Get(text, colour, pixelRatio_));
 }
 
-void BlockGridView::DrawSmallText(QPainter& p, int x, int baseline, std::string_view text) {
-    p.drawStaticText(x, baseline - smallAscent_, smallTexts_->Get(text));
+void BlockGridView::DrawSmallText(QPainter& p, int x, int baseline, std::string_view text, const QColor& colour) {
+    p.drawImage(x, baseline - smallAscent_, smallTexts_->Get(text, colour, pixelRatio_));
 }
 
 void BlockGridView::paintEvent(QPaintEvent* event) {
@@ -404,19 +440,10 @@ void BlockGridView::paintEvent(QPaintEvent* event) {
     PaintGrid(painter, event->rect());
 }
 
-void BlockGridView::SetPen(QPainter& p, const QColor& colour) {
-    // Pens are shared and counted: changing only when the colour does saves most of them.
-    if (penSet_ && colour == pen_) return;
-    pen_ = colour;
-    penSet_ = true;
-    p.setPen(colour);
-}
-
 void BlockGridView::PaintGrid(QPainter& p, const QRect& exposed) {
-    penSet_ = false;
-    const auto& colours = ws_.prefs().Colours;
-    p.fillRect(exposed, ToQColor(colours[platform::kBlockBackgroundColour]));
-    p.setFont(font_);
+    pixelRatio_ = p.device() ? p.device()->devicePixelRatioF() : 1.0;
+    for (size_t k = 0; k < colours_.size(); ++k) colours_[k] = ToQColor(ws_.prefs().Colours[k]);
+    p.fillRect(exposed, colours_[platform::kBlockBackgroundColour]);
     const int colW = geo_.ColumnWidth();
     const int rh = geo_.RowHeight();
     const int firstCol = FirstColumn();
@@ -452,16 +479,15 @@ void BlockGridView::PaintGrid(QPainter& p, const QRect& exposed) {
 }
 
 void BlockGridView::PaintWatermark(QPainter& p, std::string_view text, int top, int right) {
-    SetPen(p, kWatermark);
-    const int step = static_cast<int>(texts_->Get(text).size().width()) + 4 * geo_.ColumnWidth();
+    const QImage& sprite = texts_->Get(text, kWatermark, pixelRatio_);
+    const int step = static_cast<int>(sprite.deviceIndependentSize().width()) + 4 * geo_.ColumnWidth();
     for (int x = geo_.NameWidth() + 2; x <= right; x += std::max(step, 1))
-        DrawText(p, x, top + geo_.RowHeight() / 2 + ascent_ / 2, text);
+        DrawText(p, x, top + geo_.RowHeight() / 2 + ascent_ / 2, text, kWatermark);
 }
 
 void BlockGridView::PaintRowDays(QPainter& p, const TPilot& m, int top, int firstCol, int lastCol) {
     const model::Document& doc = ws_.doc();
     const platform::Preferences& prefs = ws_.prefs();
-    const auto& colours = prefs.Colours;
     const int colW = geo_.ColumnWidth();
     const int rh = geo_.RowHeight();
     const int textY = top + prefs.YPadding / 2 + 1 + ascent_;
@@ -470,13 +496,15 @@ void BlockGridView::PaintRowDays(QPainter& p, const TPilot& m, int top, int firs
     const bool cabin = doc.IsFlightAttendants();
     const int dayEnd = std::min(doc.DayCount + 31, model::kDayCells);
     const int lastDay = std::min(lastCol, dayEnd - 1);
+    const QColor red(Qt::red);
+    const QColor darkGray(Qt::darkGray);
 
     // The earliest report after last month's work.
     if (m.LegalCheckIn > 0 && firstCol == 0)
-        p.fillRect(DayLeft(0), barTop, geo_.MinuteX(m.LegalCheckIn), 3, ToQColor(colours[platform::kRestTimeColour]));
+        p.fillRect(DayLeft(0), barTop, geo_.MinuteX(m.LegalCheckIn), 3, colours_[platform::kRestTimeColour]);
     if (firstCol == 0 &&
         (m.IllegalText.find("<-") != std::string::npos || m.WarningText.find("<-") != std::string::npos)) {
-        SetPen(p, Qt::red);
+        p.setPen(red);
         const int y = barTop - 2;
         p.drawLine(DayLeft(0) + 1, y, DayLeft(0) + 7, y);
         p.drawLine(DayLeft(0) + 1, y, DayLeft(0) + 4, y - 3);
@@ -498,7 +526,7 @@ void BlockGridView::PaintRowDays(QPainter& p, const TPilot& m, int top, int firs
             const int32_t status = d < model::kMonthDays ? q->DayStatus[i] : 0;
             const QColor type = purser ? kPurser
                                        : TypeColour(d < model::kMonthDays ? q->DayPairingType[i] : 0,
-                                                    ToQColor(colours[platform::kDutyTimeColour]));
+                                                    colours_[platform::kDutyTimeColour]);
             const int monthEnd = DayLeft(doc.DayCount);
             if (status < 0) {
                 p.fillRect(x0, barTop, std::max(1, x1 - x0), 4, Qt::white);
@@ -508,29 +536,26 @@ void BlockGridView::PaintRowDays(QPainter& p, const TPilot& m, int top, int firs
             }
             if (x1 > monthEnd) p.fillRect(std::max(x0, monthEnd), barTop, x1 - std::max(x0, monthEnd), 4, kNextMonth);
             const int32_t rest = cabin ? 720 : 660;
-            p.fillRect(x1, barTop, geo_.MinuteX(rest), 4,
-                       ToQColor(colours[purser ? platform::kDutyTimeColour : platform::kRestTimeColour]));
+            p.fillRect(x1, barTop, geo_.MinuteX(rest),
+                       4, colours_[purser ? platform::kDutyTimeColour : platform::kRestTimeColour]);
             for (int k = 0; k < length && d + k < model::kDayCells; ++k) {
                 if (m.DayFlagA[static_cast<size_t>(d + k)] == 0) continue;
-                SetPen(p, ToQColor(colours[platform::kPairOverDayOffColour]));
-                p.drawRect(x + k * colW, top, colW - 1, rh - 1);
+                Frame(p, x + k * colW, top, colW - 1, rh - 1, colours_[platform::kPairOverDayOffColour]);
             }
             if (shown) {
-                SetPen(p, ToQColor(colours[std::clamp<int>(q->CreditClass(), 0, 3)]));
                 const int number = prefs.ShowFullPair ? q->PairNumber : q->PairNumber % 1000;
                 char text[16];
                 std::snprintf(text, sizeof text, prefs.ShowFullPair ? "%04d" : "%03d", number);
-                DrawText(p, x + textX, textY, text);
+                DrawText(p, x + textX, textY, text, colours_[static_cast<size_t>(std::clamp<int>(q->CreditClass(), 0, 3))]);
                 if (m.DayLocked[i]) p.fillRect(x + 1, top + 1, 3, 3, Qt::black);
             }
             if (prefs.Layovers) {
-                SetPen(p, Qt::darkGray);
                 for (int k = 1; k < length && d + k <= lastCol && d + k < model::kDayCells; ++k) {
                     const size_t at = static_cast<size_t>(k - 1) * 3;
                     if (at + 3 > q->Layovers.size() || d + k < firstCol) continue;
                     std::string_view station(q->Layovers.data() + at, 3);
                     if (!prefs.ShowFullLayOver) station.remove_prefix(1);
-                    DrawText(p, DayLeft(d + k) + textX, textY, station);
+                    DrawText(p, DayLeft(d + k) + textX, textY, station, darkGray);
                 }
             }
         } else if (cell == model::kDayActivity && shown) {
@@ -543,18 +568,13 @@ void BlockGridView::PaintRowDays(QPainter& p, const TPilot& m, int top, int firs
                            4, kRbBar);
             }
             const bool ownRequest = (trimmed == "GDO" && request == 13) || (trimmed == "PDO" && request == 14);
-            SetPen(p, request != 0 && !ownRequest ? Qt::red : Qt::black);
             const int shift = trimmed.size() < 3 ? charWidth_ * (3 - static_cast<int>(trimmed.size())) / 2 : 0;
-            DrawText(p, x + textX + shift, textY, trimmed);
+            DrawText(p, x + textX + shift, textY, trimmed, request != 0 && !ownRequest ? red : QColor(Qt::black));
         } else if (cell == model::kDayEmpty && shown && m.DayFlagA[i] != 0) {
-            SetPen(p, Qt::darkGray);
-            DrawText(p, x + textX, textY, rules::RequestCodeText(m.DayFlagA[i]));
+            DrawText(p, x + textX, textY, rules::RequestCodeText(m.DayFlagA[i]), darkGray);
         }
         if (!shown) continue;
-        if (m.DayIllegal[i]) {
-            SetPen(p, Qt::red);
-            p.drawRect(x + 1, top + 1, colW - 3, rh - 3);
-        }
+        if (m.DayIllegal[i]) Frame(p, x + 1, top + 1, colW - 3, rh - 3, red);
         if (m.DayWarning[i]) p.fillRect(x + colW - 6, top + 1, 5, 5, kWarning);
     }
 }
@@ -563,7 +583,7 @@ void BlockGridView::PaintLastMonthDays(QPainter& p, const TPilot& m, int top, in
     const platform::Preferences& prefs = ws_.prefs();
     const int textY = top + prefs.YPadding / 2 + 1 + ascent_;
     const int barTop = top + geo_.RowHeight() - 5;
-    const QColor duty = ToQColor(prefs.Colours[platform::kDutyTimeColour]);
+    const QColor& duty = colours_[platform::kDutyTimeColour];
     for (int c = firstCol; c <= lastCol; ++c) {
         const int w = c;  // extended day index: 0..30 last month, 31 on this month
         if (w >= model::kDayCells) break;
@@ -574,8 +594,7 @@ void BlockGridView::PaintLastMonthDays(QPainter& p, const TPilot& m, int top, in
                        v[model::kPrevWorked] == 2 ? kRbBar : duty);
         const std::string& text = m.DayText[static_cast<size_t>(w)];
         if (text.empty()) continue;
-        SetPen(p, Qt::black);
-        DrawText(p, x + prefs.XPadding / 2 + 2, textY, rules::CodeWithoutBlank(text));
+        DrawText(p, x + prefs.XPadding / 2 + 2, textY, rules::CodeWithoutBlank(text), Qt::black);
     }
 }
 
@@ -583,16 +602,17 @@ void BlockGridView::PaintSummaryRow(QPainter& p, int kind, int top, int firstCol
     if (lastMonth_) return;
     const int textY = top + ws_.prefs().YPadding / 2 + 1 + ascent_;
     const int days = std::min(ws_.doc().DayCount, model::kMonthDays);
-    SetPen(p, Qt::black);
     for (int d = firstCol; d <= lastCol && d < days; ++d) {
         const int count = reserves_[static_cast<size_t>(kind)][static_cast<size_t>(d)];
-        DrawText(p, DayLeft(d) + ws_.prefs().XPadding / 2 + 2, textY, numberTexts_[static_cast<size_t>(std::clamp(count, 0, 99))]);
+        DrawText(p, DayLeft(d) + ws_.prefs().XPadding / 2 + 2, textY,
+                 numberTexts_[static_cast<size_t>(std::clamp(count, 0, 99))], Qt::black);
     }
 }
 
 void BlockGridView::PaintDayLines(QPainter& p, int top, int bottom, int firstCol, int lastCol) {
     const model::Document& doc = ws_.doc();
     const QColor weekLine = view_.FilterSearch ? Qt::blue : Qt::yellow;
+    const QColor gridLine(Qt::gray);
     for (int c = firstCol; c <= lastCol; ++c) {
         const int d = c - DayShift();
         int weekday;
@@ -605,49 +625,39 @@ void BlockGridView::PaintDayLines(QPainter& p, int top, int bottom, int firstCol
             weekday = date.year > 0 ? model::Date::FromDmy(date.day, date.month, date.year).Weekday() : 0;
         }
         const int x = DayLeft(d);
-        if (weekday == 6 || weekday == 1) {
-            SetPen(p, weekLine);
-            p.drawLine(x, top, x, bottom);
-        } else if (ws_.prefs().Grid) {
-            SetPen(p, Qt::gray);
-            p.drawLine(x, top, x, bottom);
-        }
+        if (weekday == 6 || weekday == 1) VerticalLine(p, x, top, bottom, weekLine);
+        else if (ws_.prefs().Grid) VerticalLine(p, x, top, bottom, gridLine);
     }
     if (!lastMonth_ && doc.DayCount >= firstCol && doc.DayCount <= lastCol + 1) {
         const int x = DayLeft(doc.DayCount);
-        SetPen(p, Qt::red);
-        p.drawLine(x - 2, top, x - 2, bottom);
-        p.drawLine(x, top, x, bottom);
+        VerticalLine(p, x - 2, top, bottom, Qt::red);
+        VerticalLine(p, x, top, bottom, Qt::red);
     }
 }
 
 void BlockGridView::PaintNameArea(QPainter& p, int firstRow, int lastRow) {
     const model::Document& doc = ws_.doc();
-    const platform::Preferences& prefs = ws_.prefs();
-    const auto& colours = prefs.Colours;
     const int rh = geo_.RowHeight();
     const int top0 = geo_.HeaderHeight();
     const int height = viewport()->height() - top0;
-    p.fillRect(0, top0, geo_.NameWidth(), height, ToQColor(colours[platform::kBlockBackgroundColour]));
+    p.fillRect(0, top0, geo_.NameWidth(), height, colours_[platform::kBlockBackgroundColour]);
     const int crewRows = static_cast<int>(rows_.size());
     const int labelRight = geo_.DaysOffOffset() - 2;
-    const int textDy = prefs.YPadding / 2 + 1 + ascent_;
+    const int textDy = ws_.prefs().YPadding / 2 + 1 + ascent_;
+    const QColor black(Qt::black);
 
     p.setClipRect(0, top0, labelRight, height);
     for (int r = firstRow; r <= lastRow; ++r) {
         const int top = geo_.RowTop(r, FirstRow());
         if (r >= crewRows) {
-            SetPen(p, Qt::black);
-            DrawText(p, 2, top + textDy, rules::kReserveSummaryLabels[static_cast<size_t>(r - crewRows)]);
+            DrawText(p, 2, top + textDy, rules::kReserveSummaryLabels[static_cast<size_t>(r - crewRows)], black);
             continue;
         }
         const int crew = rows_[static_cast<size_t>(r)];
         const TPilot& m = doc.Crew[static_cast<size_t>(crew)];
-        const std::string label = rules::RowLabel(doc, crew);
         if (m.LanguageBits == 1 || m.LanguageBits == 3)
             p.fillRect(0, top + 1, labelRight, rh - 2, kLanguageBand);
-        SetPen(p, Qt::black);
-        DrawText(p, 2, top + textDy, label);
+        DrawText(p, 2, top + textDy, rules::RowLabel(doc, crew), black);
     }
     p.setClipping(false);
 
@@ -660,27 +670,25 @@ void BlockGridView::PaintNameArea(QPainter& p, int firstRow, int lastRow) {
         markX -= 4;
         if (m.Qualification != 0) p.fillRect(markX, top + 3, 3, rh - 6, kQualificationMark);
         markX -= 4;
-        if (m.BidsReserve) p.fillRect(markX, top + 3, 3, rh - 6, ToQColor(colours[platform::kReserveColour]));
+        if (m.BidsReserve) p.fillRect(markX, top + 3, 3, rh - 6, colours_[platform::kReserveColour]);
 
         const int daysOff = rules::DaysOffCount(doc, m);
-        SetPen(p, daysOff < doc.EffectiveMinDaysOff(m) ? Qt::red : Qt::black);
-        DrawText(p, geo_.DaysOffOffset(), top + textDy, numberTexts_[static_cast<size_t>(std::clamp(daysOff, 0, 99))]);
+        DrawText(p, geo_.DaysOffOffset(), top + textDy, numberTexts_[static_cast<size_t>(std::clamp(daysOff, 0, 99))],
+                 daysOff < doc.EffectiveMinDaysOff(m) ? QColor(Qt::red) : black);
 
         static constexpr platform::ColourIndex kShades[] = {platform::kReserveColour, platform::kBlockOutOfRangeColour,
                                                             platform::kBlockInRangeColour};
         const QColor credit = allCredits_ ? QColor(Qt::yellow)
-                                          : ToQColor(colours[kShades[static_cast<int>(rules::CreditShadeOf(doc, m))]]);
-        SetPen(p, credit);
-        DrawText(p, geo_.CreditOffset(), top + textDy, rules::CreditText(m));
+                                          : colours_[kShades[static_cast<int>(rules::CreditShadeOf(doc, m))]];
+        DrawText(p, geo_.CreditOffset(), top + textDy, rules::CreditText(m), credit);
     }
-    SetPen(p, Qt::black);
-    p.drawLine(geo_.NameWidth() - 1, top0, geo_.NameWidth() - 1, top0 + height);
+    VerticalLine(p, geo_.NameWidth() - 1, top0, top0 + height, black);
 }
 
 void BlockGridView::PaintHeader(QPainter& p, int firstCol, int lastCol) {
     const model::Document& doc = ws_.doc();
     const int header = geo_.HeaderHeight();
-    p.fillRect(0, 0, viewport()->width(), header, ToQColor(ws_.prefs().Colours[platform::kBlockBackgroundColour]));
+    p.fillRect(0, 0, viewport()->width(), header, colours_[platform::kBlockBackgroundColour]);
     const int smallH = QFontMetrics(smallFont_).height();
     const int textX = ws_.prefs().XPadding / 2 + 2;
     const auto& balance = ws_.gestures().Balance();
@@ -705,28 +713,23 @@ void BlockGridView::PaintHeader(QPainter& p, int firstCol, int lastCol) {
             }
             dayOfMonth = date.day;
         }
-        SetPen(p, weekend ? Qt::blue : Qt::black);
-        p.setFont(smallFont_);
-        DrawSmallText(p, x + textX, 1 + smallAscent_, weekday);
-        p.setFont(font_);
-        DrawText(p, x + textX, smallH + 1 + ascent_, numberTexts_[static_cast<size_t>(std::clamp(dayOfMonth, 0, 99))]);
+        const QColor dayColour = weekend ? Qt::blue : Qt::black;
+        DrawSmallText(p, x + textX, 1 + smallAscent_, weekday, dayColour);
+        DrawText(p, x + textX, smallH + 1 + ascent_, numberTexts_[static_cast<size_t>(std::clamp(dayOfMonth, 0, 99))],
+                 dayColour);
         if (d >= 0 && d < doc.DayCount && d < model::kMonthDays) {
             const int32_t figure = balance[static_cast<size_t>(d)];
-            SetPen(p, figure > 0 ? kBalanceGrey : Qt::red);
-            p.setFont(smallFont_);
             DrawSmallText(p, x + textX, header - 2 - (smallH - smallAscent_),
-                          numberTexts_[static_cast<size_t>(std::clamp(std::abs(figure), 0, 99))]);
-            p.setFont(font_);
+                          numberTexts_[static_cast<size_t>(std::clamp(std::abs(figure), 0, 99))],
+                          figure > 0 ? kBalanceGrey : QColor(Qt::red));
         }
     }
     PaintDayLines(p, 0, header, firstCol, lastCol);
     // The tool windows' state: pairings, toolbox, bids, filters.
     const bool open[4] = {doc.PairWinOpen, doc.ToolboxWinOpen, doc.BidsWinOpen, doc.FiltersOn};
     for (int k = 0; k < 4; ++k) {
-        const QRect box(4 + k * 14, 4, 10, 10);
-        p.fillRect(box, open[k] ? QColor(Qt::darkGreen) : QColor(Qt::white));
-        SetPen(p, Qt::black);
-        p.drawRect(box);
+        p.fillRect(4 + k * 14, 4, 10, 10, open[k] ? QColor(Qt::darkGreen) : QColor(Qt::white));
+        Frame(p, 4 + k * 14, 4, 10, 10, Qt::black);
     }
     p.fillRect(0, header - 1, viewport()->width(), 1, Qt::black);
 }

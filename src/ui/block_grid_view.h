@@ -16,12 +16,14 @@
 #include <QColor>
 #include <QFont>
 #include <QString>
+#include <array>
 #include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "platform/preferences.h"
 #include "rules/gestures.h"
 #include "rules/view_filter.h"
 #include "ui/grid_geometry.h"
@@ -124,10 +126,9 @@ private:
     void PaintSummaryRow(QPainter& p, int kind, int top, int firstCol, int lastCol);
     void PaintWatermark(QPainter& p, std::string_view text, int top, int right);
     void PaintDayLines(QPainter& p, int top, int bottom, int firstCol, int lastCol);
-    // Text at a baseline, laid out once and kept: the same few hundred texts fill every screen.
-    void DrawText(QPainter& p, int x, int baseline, std::string_view text);
-    void DrawSmallText(QPainter& p, int x, int baseline, std::string_view text);
-    void SetPen(QPainter& p, const QColor& colour);
+    // Text at a baseline, drawn once per colour and kept: the same few hundred texts fill every screen.
+    void DrawText(QPainter& p, int x, int baseline, std::string_view text, const QColor& colour);
+    void DrawSmallText(QPainter& p, int x, int baseline, std::string_view text, const QColor& colour);
 
     Workspace& ws_;
     QFont font_;
@@ -147,8 +148,9 @@ private:
     std::vector<std::string> numberTexts_;  // "%02d" 0..99
     std::unique_ptr<GridTextCache> texts_;
     std::unique_ptr<GridTextCache> smallTexts_;
-    QColor pen_;  // the painter's pen colour while PaintGrid runs
-    bool penSet_ = false;
+    // Set at the start of each paint: the device's pixel ratio and the planner's colours.
+    qreal pixelRatio_ = 1;
+    std::array<QColor, platform::kColourCount> colours_;
 };
 
 }  // namespace lw::ui
