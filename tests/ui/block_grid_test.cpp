@@ -133,6 +133,37 @@ TEST_F(GridTest, ClickAssignsTheSelectedPairing) {
     EXPECT_NE(image.pixelColor(left + g.MinuteX(q.ReportTime) - 2, barY), duty);
 }
 
+TEST_F(GridTest, IllegalDayIsFramedAndTheNumberTakesItsCreditColour) {
+    const Placement at = FreePlacement(0);
+    ASSERT_EQ(rules::AssignPair(doc(), ws.board(), ui, at.crew, at.pair, at.day, false), rules::kAssignDone);
+    const int crew = at.crew, day = at.day;
+    doc().Crew[static_cast<size_t>(crew)].DayIllegal[static_cast<size_t>(day)] = 1;
+    const model::TPair& q = doc().Pairings[static_cast<size_t>(Crew(crew).DayAssignment[static_cast<size_t>(day)])];
+
+    QImage image(view->viewport()->size(), QImage::Format_RGB32);
+    QPainter painter(&image);
+    view->PaintGrid(painter, image.rect());
+    painter.end();
+    const GridGeometry& g = view->Geometry();
+    const int left = g.ColumnLeft(day, 0);
+    const int top = CellPoint(crew, day).y() - g.RowHeight() / 2;
+    const int right = left + g.ColumnWidth() - 2;
+    const int bottom = top + g.RowHeight() - 2;
+    const QColor red(Qt::red);
+    // A one-pixel red frame just inside the cell, corner to corner.
+    for (const QPoint corner : {QPoint(left + 1, top + 1), QPoint(right, top + 1), QPoint(left + 1, bottom), QPoint(right, bottom)})
+        EXPECT_EQ(image.pixelColor(corner), red) << corner.x() << "," << corner.y();
+    EXPECT_NE(image.pixelColor(left, top + 1), red);
+    EXPECT_NE(image.pixelColor(right + 1, bottom), red);
+
+    // The pairing number is written in its credit class's colour, inside the frame.
+    const platform::Rgb c = ws.prefs().Colours[static_cast<size_t>(std::clamp<int>(q.CreditClass(), 0, 3))];
+    int inked = 0;
+    for (int y = top + 2; y < bottom; ++y)
+        for (int x = left + 2; x < right; ++x) inked += image.pixelColor(x, y) == QColor(c.r, c.g, c.b);
+    EXPECT_GT(inked, 10);
+}
+
 TEST_F(GridTest, DragMovesAPairingToAnotherRow) {
     const Placement at = FreePlacement(0);
     int target = -1;
