@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QScrollBar>
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <string_view>
@@ -102,13 +103,12 @@ public:
         if (sprites_.size() > kMostTexts) sprites_.clear();
         return sprites_.emplace(key_, Draw(FromDocText(bytes), colour)).first->second;
     }
-    int Ascent() const { return metrics_.ascent(); }
 
 private:
     QImage Draw(const QString& text, const QColor& colour) const {
         const int width = std::max({1, metrics_.horizontalAdvance(text), metrics_.boundingRect(text).right() + 1});
-        QImage sprite(static_cast<int>(width * pixelRatio_ + 1), static_cast<int>(metrics_.height() * pixelRatio_ + 1),
-                      QImage::Format_ARGB32_Premultiplied);
+        QImage sprite(static_cast<int>(std::ceil(width * pixelRatio_)),
+                      static_cast<int>(std::ceil(metrics_.height() * pixelRatio_)), QImage::Format_ARGB32_Premultiplied);
         sprite.setDevicePixelRatio(pixelRatio_);
         sprite.fill(Qt::transparent);
         QPainter painter(&sprite);
