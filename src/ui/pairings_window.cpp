@@ -105,16 +105,21 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override {
         const auto cell = CellAt(event->position().toPoint());
         if (cell == hover_) return;
+        // Only the two cells change: a full repaint on every move made the mouse lag.
+        UpdateCell(hover_);
         hover_ = cell;
-        viewport()->update();
+        UpdateCell(hover_);
     }
     void leaveEvent(QEvent* event) override {
+        UpdateCell(hover_);
         hover_ = {-1, -1};
-        viewport()->update();
         QAbstractScrollArea::leaveEvent(event);
     }
+    void UpdateCell(std::pair<int, int> cell) {
+        if (cell.first >= 0) viewport()->update(CellRect(cell.first, cell.second));
+    }
 
-    void paintEvent(QPaintEvent*) override {
+    void paintEvent(QPaintEvent* event) override {
         QPainter painter(viewport());
         const platform::Preferences& prefs = ws_.prefs();
         const model::Document& doc = ws_.doc();
@@ -127,7 +132,13 @@ protected:
         const int firstRow = FirstRow();
         const int lastColumn = std::min(rules::PairingsLayout::kColumns - 1,
                                         firstColumn + viewport()->width() / width + 1);
-        const int lastRow = std::min(layout.rowCount - 1, firstRow + viewport()->height() / height + 1);
+        // Cells are drawn where the window was exposed; a pairing reaching in from the left
+        // still gets its bar and stations.
+        const QRect exposed = event->rect();
+        const int exposedFirstColumn = firstColumn + std::max(0, exposed.left()) / width;
+        const int exposedLastColumn = std::min(lastColumn, firstColumn + exposed.right() / width + 1);
+        const int exposedFirstRow = firstRow + std::max(0, exposed.top()) / height;
+        const int lastRow = std::min(layout.rowCount - 1, firstRow + exposed.bottom() / height + 1);
 
         // Day lines down to the last row in use; Saturday and Monday stand out.
         const int linesBottom = (layout.rowCount - firstRow) * height;
@@ -143,10 +154,11 @@ protected:
         const rules::PairingsLookPrefs look{prefs.ShowFullPair, prefs.Layovers, prefs.ShowFullLayOver};
         const QFont normal = BlockFont(prefs, false);
         const QFont bold = BlockFont(prefs, true);
+        const QFontMetrics normalMetrics(normal);
+        const QFontMetrics boldMetrics(bold);
         const int textLeft = std::max(1, prefs.XPadding / 2);
-        for (int row = firstRow; row <= lastRow; ++row) {
-            // A long pairing that starts left of the view still shows its bar and stations.
-            for (int column = std::max(0, firstColumn - model::kMonthDays); column <= lastColumn; ++column) {
+        for (int row = exposedFirstRow; row <= lastRow; ++row) {
+            for (int column = std::max(0, exposedFirstColumn - model::kMonthDays); column <= exposedLastColumn; ++column) {
                 const int32_t pair = layout.Cell(column, row);
                 if (pair < 0) continue;
                 const size_t p = static_cast<size_t>(pair);
@@ -164,7 +176,7 @@ protected:
 
                 painter.setFont(cell.bold ? bold : normal);
                 painter.setPen(ink);
-                const QFontMetrics fm(painter.font());
+                const QFontMetrics& fm = cell.bold ? boldMetrics : normalMetrics;
                 const int baseline = box.top() + 1 + fm.ascent();
                 painter.drawText(box.left() + textLeft, baseline, QString::fromStdString(cell.number));
                 if (cell.purser) {
