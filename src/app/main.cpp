@@ -2,6 +2,7 @@
 // to, and opens the month named on the command line.
 #include <QApplication>
 #include <QMessageBox>
+#include <QScreen>
 #include <exception>
 #include <string>
 #include <vector>
@@ -25,6 +26,9 @@ int Run(QApplication& app, int argc, char** argv) {
     lw::ui::MainWindow window(interaction, profile, clock);
     interaction.SetParent(&window);
     window.SetRunLog(&runLog);
+    // The whole screen: the window manager maximises it; without one (a bare X server) the
+    // size asked for here is what the planner gets.
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) window.resize(screen->availableGeometry().size());
     window.showMaximized();
 
     const std::vector<std::string> args(argv + 1, argv + argc);
