@@ -29,11 +29,9 @@ protected:
         ASSERT_TRUE(lw::persist::SaveSchedule(*doc, ui, dir / "apr.lw2", lw::model::kWorkingFile));
     }
     lw::test::ToolResult Tool(std::vector<std::string> args) {
-        for (std::string& a : args) {
-            if (a == "F") a = (dir / "apr.lw2").string();
+        for (std::string& a : args)
             if (a == "STICK") a = (dir / "stick").string();
-        }
-        return lw::test::RunTool(dir, args);
+        return lw::test::RunToolOn(dir, dir / "apr.lw2", std::move(args));
     }
     std::string Path(const std::string& name) const { return (dir / name).string(); }
     lw::test::TempFolder dir;

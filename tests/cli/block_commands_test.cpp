@@ -43,9 +43,7 @@ protected:
     }
     // Runs lwtool; "F" stands for the month's file.
     Result Tool(std::vector<std::string> args) {
-        for (std::string& a : args)
-            if (a == "F") a = (dir / "apr.lw2").string();
-        return lw::test::RunTool(dir, args);
+        return lw::test::RunToolOn(dir, dir / "apr.lw2", std::move(args));
     }
     Result Assign(const char* crew, const char* pair, const char* day, std::vector<std::string> more = {}) {
         std::vector<std::string> args = {"assign", "F", "--crew", crew, "--pair", pair, "--day", day};

@@ -28,9 +28,7 @@ protected:
         ASSERT_TRUE(lw::persist::SaveSchedule(*doc, ui, file, lw::model::kWorkingFile));
     }
     lw::test::ToolResult Tool(std::vector<std::string> args) {
-        for (std::string& a : args)
-            if (a == "F") a = file.string();
-        return lw::test::RunTool(dir, args);
+        return lw::test::RunToolOn(dir, file, std::move(args));
     }
     std::unique_ptr<lw::model::Document> Load(const std::filesystem::path& path) {
         auto doc = std::make_unique<lw::model::Document>(2461000);

@@ -38,9 +38,7 @@ protected:
         return doc;
     }
     Result Tool(std::vector<std::string> args) {
-        for (std::string& a : args)
-            if (a == "F") a = (dir / "apr.lw2").string();
-        return lw::test::RunTool(dir, args);
+        return lw::test::RunToolOn(dir, dir / "apr.lw2", std::move(args));
     }
     std::string Bytes() const { return ReadBytes(dir / "apr.lw2"); }
     lw::test::TempFolder dir;

@@ -19,9 +19,7 @@ protected:
         ASSERT_TRUE(lw::persist::SaveSchedule(*doc, ui, dir / "apr.lw2", lw::model::kWorkingFile));
     }
     lw::test::ToolResult Tool(std::vector<std::string> args) {
-        for (std::string& a : args)
-            if (a == "F") a = (dir / "apr.lw2").string();
-        return lw::test::RunTool(dir, args);
+        return lw::test::RunToolOn(dir, dir / "apr.lw2", std::move(args));
     }
     std::unique_ptr<lw::model::Document> Load(const std::string& name) {
         auto doc = std::make_unique<lw::model::Document>(2461000);

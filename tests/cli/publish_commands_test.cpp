@@ -23,9 +23,7 @@ protected:
         month->CurrentFileName = (dir / "apr.lw2").string();
     }
     lw::test::ToolResult Tool(std::vector<std::string> args) {
-        for (std::string& a : args)
-            if (a == "F") a = (dir / "apr.lw2").string();
-        return lw::test::RunTool(dir, args);
+        return lw::test::RunToolOn(dir, dir / "apr.lw2", std::move(args));
     }
     lw::test::TempFolder dir;
     std::unique_ptr<lw::model::Document> month;

@@ -3,7 +3,9 @@
 #include <sys/wait.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "temp_folder.h"
@@ -34,6 +36,13 @@ inline ToolResult RunTool(const TempFolder& dir, const std::vector<std::string>&
     r.out = ReadBytes(out);
     r.err = ReadBytes(err);
     return r;
+}
+
+// RunTool with every argument "F" standing for the month file.
+inline ToolResult RunToolOn(const TempFolder& dir, const std::filesystem::path& file, std::vector<std::string> args) {
+    for (std::string& a : args)
+        if (a == "F") a = file.string();
+    return RunTool(dir, args);
 }
 
 }  // namespace lw::test

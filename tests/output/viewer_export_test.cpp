@@ -73,6 +73,19 @@ const Lines kCrewLinesTakenOut = {
     "+  phones \"\" \"\"  quick-notes \"\"  filters \"\"  bid \"\"  roster-status \"\"",
 };
 
+// Both copies lose the same personal data: the crew lines above, and every request and lock,
+// on the days after the month too.
+void AppendPersonalDataTakenOut(Lines& expected) {
+    expected.insert(expected.end(), kCrewLinesTakenOut.begin(), kCrewLinesTakenOut.end());
+    const std::string activity = " code \"\" extract \"\" text \"\" activity 0 0 0 0 0 0 0 0 0 0 prev 0 0 0 0 0 0 0 0 0 0";
+    for (const char* line : {"-  cell 2 assignment 0 request 0 locked 1", "-  cell 11 assignment -1 request 1 locked 0",
+                             "-  cell 35 assignment -1 request 2 locked 0", "-  cell 40 assignment -1 request 0 locked 1"})
+        expected.push_back(line + activity);
+    expected.push_back("+" + PairCell(2, 0));
+    expected.push_back("-  phones \"416-555-1001\" \"\"  quick-notes \"\"  filters \"\"  bid \"RES\"  roster-status \"\"");
+    expected.push_back("+  phones \"\" \"\"  quick-notes \"\"  filters \"\"  bid \"\"  roster-status \"\"");
+}
+
 class CopyExport : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -124,15 +137,7 @@ TEST_F(CopyExport, PreSkedViewerCopyWithoutPersonalData) {
                       // the file keeps no two-captain mark
                       "-  status 0 0 2 0 0 0 0 0 0 -2 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0",
                       "+  status 0 0 2 0 0 0 0 0 0 2 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0"};
-    expected.insert(expected.end(), kCrewLinesTakenOut.begin(), kCrewLinesTakenOut.end());
-    const std::string activity = " code \"\" extract \"\" text \"\" activity 0 0 0 0 0 0 0 0 0 0 prev 0 0 0 0 0 0 0 0 0 0";
-    // No request or lock is left, not even on the days after the month.
-    for (const char* line : {"-  cell 2 assignment 0 request 0 locked 1", "-  cell 11 assignment -1 request 1 locked 0",
-                             "-  cell 35 assignment -1 request 2 locked 0", "-  cell 40 assignment -1 request 0 locked 1"})
-        expected.push_back(line + activity);
-    expected.push_back("+" + PairCell(2, 0));
-    expected.push_back("-  phones \"416-555-1001\" \"\"  quick-notes \"\"  filters \"\"  bid \"RES\"  roster-status \"\"");
-    expected.push_back("+  phones \"\" \"\"  quick-notes \"\"  filters \"\"  bid \"\"  roster-status \"\"");
+    AppendPersonalDataTakenOut(expected);
     EXPECT_EQ(Changes(before, Dump(*Load(copy))), expected);
 }
 
@@ -153,15 +158,7 @@ TEST_F(CopyExport, CompanyCopyKeepsSharedNotesAndIsMailedOnYes) {
     Lines expected = {"-history 1", "-action 0 assign day 2 crew 0 pair 0", "+history 0",
                       "-  status 0 0 2 0 0 0 0 0 0 -2 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0",
                       "+  status 0 0 2 0 0 0 0 0 0 2 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0"};
-    expected.insert(expected.end(), kCrewLinesTakenOut.begin(), kCrewLinesTakenOut.end());
-    const std::string activity = " code \"\" extract \"\" text \"\" activity 0 0 0 0 0 0 0 0 0 0 prev 0 0 0 0 0 0 0 0 0 0";
-    // The company copy clears the 31 days after the month too.
-    for (const char* line : {"-  cell 2 assignment 0 request 0 locked 1", "-  cell 11 assignment -1 request 1 locked 0",
-                             "-  cell 35 assignment -1 request 2 locked 0", "-  cell 40 assignment -1 request 0 locked 1"})
-        expected.push_back(line + activity);
-    expected.push_back("+" + PairCell(2, 0));
-    expected.push_back("-  phones \"416-555-1001\" \"\"  quick-notes \"\"  filters \"\"  bid \"RES\"  roster-status \"\"");
-    expected.push_back("+  phones \"\" \"\"  quick-notes \"\"  filters \"\"  bid \"\"  roster-status \"\"");
+    AppendPersonalDataTakenOut(expected);
     EXPECT_EQ(Changes(before, Dump(*Load(copy))), expected);
 }
 
