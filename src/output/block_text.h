@@ -15,6 +15,9 @@ namespace lw::output::blocktext {
 using rules::blockcheck::IsActivity;
 using rules::blockcheck::PairOn;
 
+// These texts go to Windows-minded readers (spreadsheets, mail, the clipboard): CR LF lines.
+constexpr const char* kEnd = "\r\n";
+
 // One printf-style field, as long as it needs to be.
 template <typename... V>
 std::string Printf(const char* format, V... values) {

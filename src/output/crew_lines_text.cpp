@@ -13,7 +13,6 @@ using namespace blocktext;
 
 namespace {
 
-constexpr const char* kEnd = "\r\n";
 constexpr size_t kLines = 5;
 constexpr int kMembersPerHeader = 6;
 using Column = std::array<std::string, kLines>;

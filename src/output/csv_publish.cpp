@@ -13,8 +13,6 @@ using namespace blocktext;
 
 namespace {
 
-constexpr const char* kEnd = "\r\n";
-
 std::string Employee(const TPilot& p) { return Printf("%ld", static_cast<long>(p.EmployeeNumber)); }
 
 // The day code right-justified in three, as the tracking system lines its codes up.

@@ -17,7 +17,6 @@ using namespace blocktext;
 
 namespace {
 
-constexpr const char* kEnd = "\r\n";
 // A row never grows past this many day cells, whatever reaches beyond the month.
 constexpr int kRowSlots = 36;
 

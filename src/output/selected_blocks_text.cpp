@@ -13,7 +13,6 @@ using namespace blocktext;
 
 namespace {
 
-constexpr const char* kEnd = "\r\n";
 constexpr const char* kSection = "CLIPBOARD";
 
 // Pairing texts may hold bare LF line ends; the clipboard wants CR LF, and a CR LF already
