@@ -17,9 +17,11 @@
 #include "model/date.h"
 #include "model/time_text.h"
 #include "rules/check_support.h"
+#include "rules/pair_properties.h"
 #include "rules/roster_edit.h"
 #include "ui/block_font.h"
 #include "ui/grid_dialogs.h"
+#include "ui/pairing_type_colours.h"
 #include "ui/text.h"
 #include "ui/workspace.h"
 
@@ -52,9 +54,6 @@ void Frame(QPainter& p, int x, int y, int w, int h, const QColor& colour) {
 
 // Fixed colours of the grid; the planner's colour set covers the rest.
 const QColor kLanguageBand(255, 255, 128);
-const QColor kLineIndoc(102, 178, 255);
-const QColor kLineCheck(255, 51, 153);
-const QColor kRecurrentLck(196, 255, 128);
 const QColor kPurser(153, 102, 204);
 const QColor kNextMonth(176, 176, 176);
 const QColor kRbBar(224, 224, 224);
@@ -75,9 +74,9 @@ rules::Keys KeysOf(Qt::KeyboardModifiers m) {
 
 QColor TypeColour(int32_t type, const QColor& normal) {
     switch (type) {
-        case 1: return kLineIndoc;
-        case 2: return kLineCheck;
-        case 3: return kRecurrentLck;
+        case rules::kLineIndocDay: return kLineIndocColour;
+        case rules::kLineCheckDay: return kLineCheckColour;
+        case rules::kRecurrentCheckDay: return kRecurrentLckColour;
         default: return normal;
     }
 }

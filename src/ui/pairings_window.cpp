@@ -15,6 +15,7 @@
 #include "rules/whos_legal.h"
 #include "ui/block_font.h"
 #include "ui/grid_geometry.h"
+#include "ui/pairing_type_colours.h"
 #include "ui/text.h"
 #include "ui/whos_legal_dialog.h"
 #include "ui/workspace.h"
@@ -33,9 +34,9 @@ QColor Colour(const platform::Preferences& prefs, int index) {
 QColor BarColour(rules::BarFill fill, const QColor& category) {
     switch (fill) {
         case rules::BarFill::TransientMark: return Qt::white;
-        case rules::BarFill::LineIndoc: return QColor(102, 178, 255);
-        case rules::BarFill::LineCheck: return QColor(255, 51, 153);
-        case rules::BarFill::RecurrentLck: return QColor(196, 255, 128);
+        case rules::BarFill::LineIndoc: return kLineIndocColour;
+        case rules::BarFill::LineCheck: return kLineCheckColour;
+        case rules::BarFill::RecurrentLck: return kRecurrentLckColour;
         case rules::BarFill::Taken: return QColor(128, 128, 128);
         case rules::BarFill::Category: break;
     }
