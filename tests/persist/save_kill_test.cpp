@@ -31,6 +31,18 @@ std::string SavedBytes(Document& doc, const std::filesystem::path& file) {
     return ReadBytes(file);
 }
 
+// Puts the old file back and starts a child saving the month over it.
+pid_t StartSave(Document& doc, const std::filesystem::path& target, const std::string& oldBytes) {
+    lw::test::WriteBytes(target, oldBytes);
+    doc.Modified = true;
+    const pid_t child = fork();
+    if (child == 0) {
+        FakeInteraction ui;
+        _exit(lw::persist::SaveSchedule(doc, ui, target, lw::model::kWorkingFile) ? 0 : 1);
+    }
+    return child;
+}
+
 TEST(SaveKill, KilledSaveLeavesTheOldFileOrTheNewOneWhole) {
     TempFolder dir;
     const auto target = dir / "month.lw2";
@@ -48,14 +60,9 @@ TEST(SaveKill, KilledSaveLeavesTheOldFileOrTheNewOneWhole) {
     // pay for copied pages and fresh memory, so it can take several times the parent's warm save.
     long saveMicros = 1000;
     for (int i = 0; i < 3; ++i) {
-        lw::test::WriteBytes(target, oldBytes);
         const auto started = std::chrono::steady_clock::now();
-        const pid_t child = fork();
+        const pid_t child = StartSave(*big, target, oldBytes);
         ASSERT_GE(child, 0);
-        if (child == 0) {
-            FakeInteraction ui;
-            _exit(lw::persist::SaveSchedule(*big, ui, target, lw::model::kWorkingFile) ? 0 : 1);
-        }
         int status = 0;
         ASSERT_EQ(waitpid(child, &status, 0), child);
         ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the save failed on its own";
@@ -75,15 +82,8 @@ TEST(SaveKill, KilledSaveLeavesTheOldFileOrTheNewOneWhole) {
 
     int kills = 0, oldSeen = 0, newSeen = 0;
     for (int round = 0; round < 400 && (kills < 24 || oldSeen == 0 || newSeen == 0); ++round) {
-        lw::test::WriteBytes(target, oldBytes);
-        big->Modified = true;
-        const pid_t child = fork();
+        const pid_t child = StartSave(*big, target, oldBytes);
         ASSERT_GE(child, 0);
-        if (child == 0) {
-            FakeInteraction ui;
-            const bool ok = lw::persist::SaveSchedule(*big, ui, target, lw::model::kWorkingFile);
-            _exit(ok ? 0 : 1);
-        }
         const long micros = std::uniform_int_distribution<long>(0, window)(random);
         const timespec pause{micros / 1000000, (micros % 1000000) * 1000};
         nanosleep(&pause, nullptr);
