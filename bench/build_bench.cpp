@@ -28,7 +28,7 @@ struct FullMonth {
 
     FullMonth() {
         lw::bench::QuietInteraction ui;
-        doc = lw::test::NewMonth(lw::model::Date::FromDmy(1, 4, 2026), 30, lw::model::kCaptains, ui);
+        doc = lw::test::NewMonth(lw::base::Date::FromDmy(1, 4, 2026), 30, lw::model::kCaptains, ui);
         Document& d = *doc;
         for (int i = 0; i < lw::model::kPairLoadLimit; ++i) {
             lw::test::PairingPlan trip =

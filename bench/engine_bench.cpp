@@ -33,7 +33,7 @@ struct BusyMonth {
 
     explicit BusyMonth(lw::model::CrewGroupKind group) {
         lw::bench::QuietInteraction ui;
-        doc = lw::test::NewMonth(lw::model::Date::FromDmy(1, 4, 2026), 30, group, ui);
+        doc = lw::test::NewMonth(lw::base::Date::FromDmy(1, 4, 2026), 30, group, ui);
         Document& d = *doc;
         const bool cabin = group == lw::model::kFlightAttendants;
         std::vector<std::vector<int>> operating(30);

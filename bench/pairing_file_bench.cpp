@@ -48,7 +48,7 @@ void BM_LoadPairingFile(benchmark::State& state) {
     if (file.empty()) return state.SkipWithError("the generator did not run");
     lw::bench::QuietInteraction ui;
     auto doc = std::make_unique<lw::model::Document>(2461000);
-    doc->SetMonthDates(lw::model::Date::FromDmy(1, 4, 2027), lw::model::Date::FromDmy(30, 4, 2027), ui);
+    doc->SetMonthDates(lw::base::Date::FromDmy(1, 4, 2027), lw::base::Date::FromDmy(30, 4, 2027), ui);
     doc->GroupCode = "YYZDH8CAZ";
     const auto size = static_cast<int64_t>(fs::file_size(file));
     for (auto _ : state) {

@@ -96,7 +96,7 @@ struct Month {
     // positions > 1: a Montreal cabin month, every trip French with that many cabin positions.
     explicit Month(lw::model::CrewGroupKind group, int positions = 1) {
         lw::bench::QuietInteraction ui;
-        doc = NewMonth(lw::model::Date::FromDmy(1, 4, 2026), 30, group, ui);
+        doc = NewMonth(lw::base::Date::FromDmy(1, 4, 2026), 30, group, ui);
         const bool cabin = group == lw::model::kFlightAttendants;
         // A French month fills the table: 250 trips of each length, each position a slot.
         const int perLength = positions > 1 ? lw::model::kPairLoadLimit / (4 * positions) : kTripsPerLength;

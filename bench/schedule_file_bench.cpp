@@ -7,7 +7,7 @@
 #include <memory>
 
 #include "full_document.h"
-#include "persist/atomic_file.h"
+#include "platform/atomic_file.h"
 #include "persist/schedule_file.h"
 #include "quiet_interaction.h"
 
@@ -24,8 +24,8 @@ struct FullMonth {
         file = folder / "full.lw2";
         raw = folder / "raw.bin";
         bytes = lw::persist::EncodeSchedule(*doc, 0);
-        lw::persist::WriteFileAtomically(file, bytes);
-        lw::persist::WriteFileAtomically(raw, bytes);
+        lw::platform::WriteFileAtomically(file, bytes);
+        lw::platform::WriteFileAtomically(raw, bytes);
     }
     std::unique_ptr<Document> doc;
     std::filesystem::path folder, file, raw;
@@ -41,7 +41,7 @@ FullMonth& Month() {
 void BM_RawWrite(benchmark::State& state) {
     FullMonth& m = Month();
     for (auto _ : state) {
-        if (lw::persist::WriteFileAtomically(m.raw, m.bytes) != lw::persist::WriteResult::Ok) state.SkipWithError("write");
+        if (lw::platform::WriteFileAtomically(m.raw, m.bytes) != lw::platform::WriteResult::Ok) state.SkipWithError("write");
     }
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * m.bytes.size()));
 }
@@ -60,7 +60,7 @@ void BM_RawRead(benchmark::State& state) {
     for (auto _ : state) {
         // A fresh buffer each time, as opening a month reads into one.
         std::string in;
-        if (!lw::persist::ReadWholeFile(m.raw, in)) state.SkipWithError("read");
+        if (!lw::platform::ReadWholeFile(m.raw, in)) state.SkipWithError("read");
         benchmark::DoNotOptimize(in.data());
     }
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * m.bytes.size()));

@@ -116,7 +116,7 @@ std::pair<std::string_view, std::string_view> SplitInput(std::string_view input)
     return {input.substr(0, at), input.substr(at + 1)};
 }
 
-int32_t FuzzToday() { return model::Date::FromDmy(15, 2, 2027).Number(); }
+int32_t FuzzToday() { return base::Date::FromDmy(15, 2, 2027).Number(); }
 
 std::string Snapshot(const model::Document& doc) { return output::DumpDocument(doc, output::DumpSections{}); }
 

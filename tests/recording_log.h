@@ -4,11 +4,11 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/log_sink.h"
+#include "base/log_sink.h"
 
 namespace lw::test {
 
-struct RecordingLog : platform::LogSink {
+struct RecordingLog : base::LogSink {
     std::vector<std::string> lines;
     void Write(std::string_view line) override { lines.emplace_back(line); }
     std::string Text() const {

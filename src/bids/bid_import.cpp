@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "bids/bids.h"
-#include "import/extract_text.h"
+#include "base/text.h"
 
 namespace lw::bids {
 
@@ -63,7 +63,7 @@ bool SplitRecord(std::string_view text, size_t at, const std::vector<size_t>& en
 }
 
 bool DayNumber(std::string_view item, int& day) {
-    item = import::TrimSpaces(item);
+    item = base::TrimSpaces(item);
     if (item.empty() || item.size() > 2) return false;
     day = 0;
     for (char c : item) {
@@ -154,30 +154,30 @@ bool ImportPilotBids(model::Document& doc, platform::Interaction& ui, const std:
             for (int c = 0; c < doc.CrewCount; ++c) doc.Crew[static_cast<size_t>(c)].BidText.clear();
     }
     std::string raw;
-    if (import::ReadFileUpTo(file, kLargestBidsFile, raw) != import::BoundedRead::Ok) {
+    if (base::ReadFileUpTo(file, kLargestBidsFile, raw) != base::BoundedRead::Ok) {
         ui.Message("Unable to Open File " + file.string(), kTitle, platform::Icon::Stop);
         return false;
     }
     const std::string text = TextMode(raw);
     const BidIndex index = IndexBids(text);
 
-    import::ErrorLines warnings;
+    base::ErrorLines warnings;
     {
         platform::ProgressScope progress(ui, "Importing Pilot Bids", doc.CrewCount);
         for (int c = 0; c < doc.CrewCount; ++c) {
-            progress.Step(c, import::PrintfString("Searching for Bid %d of %d", c + 1, doc.CrewCount));
+            progress.Step(c, base::PrintfString("Searching for Bid %d of %d", c + 1, doc.CrewCount));
             model::TPilot& member = doc.Crew[static_cast<size_t>(c)];
             const char* name = member.Name.c_str();
             const int employee = member.EmployeeNumber;
             const auto found = index.firstLabel.find(Label(employee));
             if (found == index.firstLabel.end()) {
-                warnings.Add(import::PrintfString("No Bid Found for %s  Emp Number %d.", name, employee));
+                warnings.Add(base::PrintfString("No Bid Found for %s  Emp Number %d.", name, employee));
                 continue;
             }
             std::array<std::string, kFields> f;
             if (!SplitRecord(text, found->second, index.ends, f)) {
                 warnings.Add(
-                    import::PrintfString("* Bid Found but Unable to Extract Bid Data for %s  Emp Number %d.", name, employee));
+                    base::PrintfString("* Bid Found but Unable to Extract Bid Data for %s  Emp Number %d.", name, employee));
                 continue;
             }
             auto field = [&](int n) -> std::string& { return f[static_cast<size_t>(n - 1)]; };
@@ -204,7 +204,7 @@ bool ImportPilotBids(model::Document& doc, platform::Interaction& ui, const std:
                 const std::string error = MarkBidDays(doc, c, field(list.field), list.mark);
                 if (error.empty()) continue;
                 field(list.field) += error;
-                warnings.Add(import::PrintfString(list.warning, name, employee));
+                warnings.Add(base::PrintfString(list.warning, name, employee));
             }
 
             std::string bid = field(2) + " " + field(3) + "    " + field(1) + "\n";

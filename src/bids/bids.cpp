@@ -6,7 +6,7 @@
 #include <optional>
 
 #include "bids/filters.h"
-#include "model/time_text.h"
+#include "base/time_text.h"
 
 namespace lw::bids {
 
@@ -43,8 +43,8 @@ void AddLimited(std::vector<int>& list, int value, size_t limit) {
 std::optional<std::vector<int>> RangeDays(const model::Document& doc, std::string_view token) {
     const size_t dash = token.find('-');
     if (dash == std::string_view::npos) return std::nullopt;
-    const int from = model::LeadingInt(token.substr(0, dash));
-    const int to = model::LeadingInt(token.substr(dash + 1));
+    const int from = base::LeadingInt(token.substr(0, dash));
+    const int to = base::LeadingInt(token.substr(dash + 1));
     const int i = IndexOfDay(doc, from);
     const int j = IndexOfDay(doc, to);
     if (i < 0 || j < 0) return std::nullopt;
@@ -84,13 +84,13 @@ void ReadRequestLine(const model::Document& doc, std::string line, std::vector<i
                 continue;
             }
         }
-        const int number = model::LeadingInt(token);
+        const int number = base::LeadingInt(token);
         if (number != 0) {
             if (off && IndexOfDay(doc, number) >= 0) AddLimited(days, number, kDaySlots);
             continue;
         }
         if (token.size() >= 2 && pairCount > 0 && token[0] == baseLetter) {
-            const int pair = model::LeadingInt(token.substr(1));
+            const int pair = base::LeadingInt(token.substr(1));
             if (pair != 0 && PairingExists(doc, pair)) AddLimited(pairs, pair, kPairingSlots);
         }
     }
@@ -114,7 +114,7 @@ void DropDuplicates(std::array<std::vector<int>, kRequests>& lists) {
 std::optional<int> RequestedDayIndex(const model::Document& doc, platform::Interaction& ui, int day) {
     int inMonth = -1, other = -1;
     for (int d = 0; d < MonthDays(doc); ++d) {
-        const model::CalendarDate& date = doc.DayDate[static_cast<size_t>(d)];
+        const base::CalendarDate& date = doc.DayDate[static_cast<size_t>(d)];
         if (date.day != day) continue;
         if (date.month == doc.MonthNumber && inMonth < 0) inMonth = d;
         else if (date.month != doc.MonthNumber && other < 0) other = d;

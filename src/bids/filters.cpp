@@ -1,5 +1,5 @@
 #include "bids/filters.h"
-#include "model/time_text.h"
+#include "base/time_text.h"
 
 #include <algorithm>
 #include <cctype>
@@ -98,7 +98,7 @@ SavedFilter ParseSavedFilter(std::string_view saved) {
     const size_t marker = saved.find(kTextMarker);
     if (marker == std::string_view::npos) return out;
     out.present = true;
-    for (size_t i = 0; i + 4 <= marker; i += 4) out.numbers.push_back(model::LeadingInt(saved.substr(i, 4)));
+    for (size_t i = 0; i + 4 <= marker; i += 4) out.numbers.push_back(base::LeadingInt(saved.substr(i, 4)));
     out.text = std::string(saved.substr(marker + kTextMarker.size()));
     return out;
 }

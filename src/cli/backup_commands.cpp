@@ -5,7 +5,7 @@
 #include <optional>
 
 #include "persist/backup.h"
-#include "platform/log_sink.h"
+#include "base/log_sink.h"
 #include "platform/profile.h"
 
 namespace lw::cli {
@@ -19,7 +19,7 @@ std::optional<platform::Profile> PreferenceFile() {
 }
 
 // The run-log lines a tick writes, shown as they happen.
-class TickLog : public platform::LogSink {
+class TickLog : public base::LogSink {
 public:
     int tick = 0;
     void Write(std::string_view line) override {

@@ -40,7 +40,7 @@ std::vector<int> Numbers(const Args& args) {
     return out;
 }
 
-std::string IsoDate(const model::CalendarDate& date) {
+std::string IsoDate(const base::CalendarDate& date) {
     char buf[16];
     std::snprintf(buf, sizeof buf, "%04d-%02d-%02d", date.year, date.month, date.day);
     return buf;

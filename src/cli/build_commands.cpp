@@ -4,7 +4,8 @@
 
 #include <iostream>
 
-#include "model/time_text.h"
+#include "base/time_text.h"
+#include "output/pairing_reports.h"
 #include "platform/profile.h"
 #include "rules/build_blocks.h"
 #include "rules/pairings_layout.h"
@@ -62,7 +63,7 @@ std::string WindowList(const rules::BuildOutcome& outcome) {
 // The legal line of the member in that roster position; empty when the member is not listed.
 std::string LegalLineOf(const std::vector<std::string>& legal, int row) {
     for (const std::string& line : legal)
-        if (model::LeadingInt(std::string_view(line).substr(0, 3)) == row) return line;
+        if (base::LeadingInt(std::string_view(line).substr(0, 3)) == row) return line;
     return {};
 }
 
@@ -84,7 +85,7 @@ int CommandBuild(Context& ctx, const CommandArgs& argv) {
     options.showToolbox = !args.Has("--no-toolbox");
     rules::Board board;
     const platform::Profile profile(platform::Profile::DefaultPath());
-    const rules::BuildOutcome outcome = rules::BuildBlocks(*doc, board, ctx.ui, profile, options);
+    const rules::BuildOutcome outcome = rules::BuildBlocks(*doc, board, ctx.ui, profile, options, output::ShowPairingReport);
     if (!outcome.built) {
         const model::TPair& q = doc->Pairings[static_cast<size_t>(outcome.editPair)];
         std::cout << "not built: the pairing editor would open on pairing " << outcome.editPair << " ("

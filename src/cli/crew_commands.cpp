@@ -6,6 +6,7 @@
 #include <iostream>
 #include <map>
 
+#include "output/pairing_reports.h"
 #include "platform/profile.h"
 #include "rules/block_checks.h"
 #include "rules/complement.h"
@@ -84,7 +85,7 @@ int ComplementSet(Context& ctx, const Args& args, const std::string& file) {
         return selected;
     };
     rules::Board board;
-    rules::ChangeCrewComplement(*doc, board, ctx.ui, UserProfile(), choose);
+    rules::ChangeCrewComplement(*doc, board, ctx.ui, UserProfile(), choose, output::ShowPairingReport);
     if (!problem.empty()) return Fail("complement", problem);
     return Save(ctx, *doc, args, file);
 }
@@ -105,7 +106,7 @@ int InRosterDialog(Context& ctx, const Args& args, const std::string& file, Edit
     if (!doc) return kExitFailed;
     rules::Board board;
     bool changed = false;
-    rules::EditRoster(*doc, board, ctx.ui, UserProfile(), [&] { changed = edit(*doc); });
+    rules::EditRoster(*doc, board, ctx.ui, UserProfile(), [&] { changed = edit(*doc); }, output::ShowPairingReport);
     return changed ? Save(ctx, *doc, args, file) : kExitFailed;
 }
 

@@ -20,13 +20,13 @@ std::set<std::string> With(std::set<std::string> flags) {
     return flags;
 }
 
-model::Date ParseDateArg(const std::string& option, const std::string& text) {
+base::Date ParseDateArg(const std::string& option, const std::string& text) {
     const auto d = platform::ParseIsoDate(text);
     if (!d) throw UsageError(option + " needs a date as YYYY-MM-DD, not " + text);
-    return model::Date::FromDmy(d->day, d->month, d->year);
+    return base::Date::FromDmy(d->day, d->month, d->year);
 }
 
-std::string IsoDate(const model::CalendarDate& d) {
+std::string IsoDate(const base::CalendarDate& d) {
     char buf[48];
     std::snprintf(buf, sizeof buf, "%04d-%02d-%02d", d.year, d.month, d.day);
     return buf;
@@ -79,7 +79,7 @@ int CommandNew(Context& ctx, const CommandArgs& argv) {
     const std::string out = OneFile(args,
                                     "usage: lwtool new OUT.lw2 (--first DATE --last DATE | --month YYYY-MM) --group CODE9 "
                                     "--status capt|fo|fa");
-    model::Date first, last;
+    base::Date first, last;
     if (const auto month = args.Value("--month")) {
         if (args.Has("--first") || args.Has("--last")) throw UsageError("--month replaces --first and --last");
         const auto d = platform::ParseIsoDate(*month + "-01");

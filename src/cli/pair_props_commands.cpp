@@ -59,8 +59,9 @@ int CommandPairProps(Context& ctx, const CommandArgs& argv) {
         return kExitFailed;
     }
     // Like the dialog: a refused credit keeps the type chosen, and that change is kept.
-    const bool closed =
-        rules::ApplyPairProps(*doc, ctx.ui, *props, type.value_or(props->type), args.Value("--exclude").value_or(props->creditText));
+    const int chosenType = type.has_value() ? *type : props->type;
+    const bool closed = rules::ApplyPairProps(*doc, ctx.ui, *props, chosenType,
+                                              args.Value("--exclude").value_or(props->creditText));
     if (doc->Modified && !SaveScheduleTo(ctx, *doc, args, file)) return kExitFailed;
     PrintProps(*doc, *rules::OpenPairProps(*doc, pair, day - 1));
     return closed ? kExitDone : kExitFailed;

@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <iostream>
 
-#include "model/time_text.h"
+#include "base/time_text.h"
 #include "platform/preferences.h"
 
 namespace lw::cli {

@@ -4,7 +4,7 @@
 
 #include "cli/commands.h"
 #include "model/activity_codes.h"
-#include "model/time_text.h"
+#include "base/time_text.h"
 #include "output/document_dump.h"
 
 namespace lw::cli {
@@ -26,8 +26,8 @@ int CommandToolbox(Context& ctx, const CommandArgs& argv) {
         }
         std::snprintf(line, sizeof line, "%-3s %6d at %3d,%3d  start %s tafb %s credit %s hard %s%s%s%s%s  ",
                       b.label.c_str(), b.value, b.rect.left, b.rect.top,
-                      model::FormatTime(b.activity.StartTime).c_str(), model::FormatTime(b.activity.Tafb()).c_str(),
-                      model::FormatTime(b.activity.Credit).c_str(), model::FormatTime(b.activity.HardTime).c_str(),
+                      base::FormatTime(b.activity.StartTime).c_str(), base::FormatTime(b.activity.Tafb()).c_str(),
+                      base::FormatTime(b.activity.Credit).c_str(), base::FormatTime(b.activity.HardTime).c_str(),
                       b.reserve ? " reserve" : "", b.activity.ContainsDuty ? " duty" : "",
                       b.activity.CarsDuty ? " cars" : "", b.excludeCredit ? " excluded" : "");
         std::cout << line << output::Quote(b.caption) << "\n";

@@ -15,7 +15,7 @@
 #include "model/activity_codes.h"
 #include "model/capacities.h"
 #include "model/document.h"
-#include "model/time_text.h"
+#include "base/time_text.h"
 
 namespace lw::import {
 
@@ -182,10 +182,10 @@ bool LoadAbsenceExtract(model::Document& doc, platform::Interaction& ui, const s
                     continue;
                 }
                 const std::string code(rawCode);
-                const int32_t first = model::GetInt(slot, 2, 2);
-                const int32_t last = model::GetInt(slot, 4, 2);
-                const int32_t start = model::GetInt(slot, 6, 4);
-                const int32_t end = model::GetInt(slot, 10, 4);
+                const int32_t first = base::GetInt(slot, 2, 2);
+                const int32_t last = base::GetInt(slot, 4, 2);
+                const int32_t start = base::GetInt(slot, 6, 4);
+                const int32_t end = base::GetInt(slot, 10, 4);
                 if (start > kMinutesPerDay || end > kMinutesPerDay) {
                     unreadable();
                     continue;

@@ -11,16 +11,16 @@
 #include <utility>
 #include <vector>
 
-#include "import/extract_text.h"
+#include "base/text.h"
 #include "model/activity_codes.h"
 #include "model/document.h"
-#include "model/time_text.h"
+#include "base/time_text.h"
 
 namespace lw::import {
 
 namespace {
 
-using model::Date;
+using base::Date;
 using model::DayValues;
 using model::Document;
 using model::TPilot;
@@ -77,7 +77,7 @@ public:
 
     std::optional<int> Of(const FieldDate& f) const {
         if (f.year == 0) return std::nullopt;
-        const Date date = Date::FromDmy(f.day, f.month, f.year);
+        const base::Date date = base::Date::FromDmy(f.day, f.month, f.year);
         if (!date.IsValid()) return std::nullopt;
         for (size_t w = 0; w < numbers_.size(); ++w)
             if (numbers_[w] == date.Number()) return static_cast<int>(w);
@@ -91,7 +91,7 @@ private:
 // One file's reading context: the run log for fields beyond the end of a line.
 struct Fields {
     const Document& doc;
-    int32_t Int(std::string_view line, int pos, int len) const { return model::GetInt(line, pos, len, doc.RunLog); }
+    int32_t Int(std::string_view line, int pos, int len) const { return base::GetInt(line, pos, len, doc.RunLog); }
     FieldDate DateAt(std::string_view line, int pos) const {
         return {Int(line, pos, 4), Int(line, pos + 4, 2), Int(line, pos + 6, 2)};
     }
@@ -102,10 +102,10 @@ void AddCapped(int32_t& total, int64_t value) {
     total = static_cast<int32_t>(std::clamp<int64_t>(int64_t{total} + value, INT32_MIN, INT32_MAX));
 }
 
-bool IsBlank(std::string_view text) { return TrimSpaces(text).empty(); }
+bool IsBlank(std::string_view text) { return base::TrimSpaces(text).empty(); }
 
 std::string PairingKey(std::string_view number, const FieldDate& start) {
-    return std::string(TrimSpaces(number)) + "|" + std::to_string(start.year) + "-" + std::to_string(start.month) +
+    return std::string(base::TrimSpaces(number)) + "|" + std::to_string(start.year) + "-" + std::to_string(start.month) +
            "-" + std::to_string(start.day);
 }
 
@@ -114,7 +114,7 @@ std::string PairingKey(std::string_view number, const FieldDate& start) {
 class PriorPairings {
 public:
     PriorPairings(std::string_view text, const Fields& fields) {
-        TextLineCursor lines(text);
+        base::TextLineCursor lines(text);
         // Short lines (a blank line, a trailer) are passed over rather than ending the file,
         // so the pairings after them are still found.
         while (const std::optional<std::string_view> line = lines.Next()) {
@@ -136,7 +136,7 @@ private:
 // Loads one crew member's line into that member's carry-in.
 class MemberLoader {
 public:
-    MemberLoader(const Document& doc, const ExtendedDays& days, const PriorPairings& pairings, ErrorLines& errors,
+    MemberLoader(const Document& doc, const ExtendedDays& days, const PriorPairings& pairings, base::ErrorLines& errors,
                  const TPilot& member, CarryIn& out)
         : doc_(doc), fields_{doc}, days_(days), pairings_(pairings), errors_(errors), member_(member), out_(out) {}
 
@@ -175,10 +175,10 @@ private:
 
     void Pairing(std::string_view line, int v, std::string_view number) {
         const FieldDate start = fields_.DateAt(line, v + 8);
-        const std::string shown(TrimSpaces(number));
+        const std::string shown(base::TrimSpaces(number));
         const std::optional<std::string_view> found = pairings_.Find(number, start);
         if (!found) {
-            errors_.Add(PrintfString("Could not find Pairing %s to Assign to %s.", shown.c_str(), Name()));
+            errors_.Add(base::PrintfString("Could not find Pairing %s to Assign to %s.", shown.c_str(), Name()));
             return;
         }
         const std::string_view p = *found;
@@ -193,14 +193,14 @@ private:
 
         const std::optional<int> first = days_.Of(fields_.DateAt(p, 14));
         if (!first) {
-            const Date startDate = Date::FromDmy(start.day, start.month, start.year);
+            const base::Date startDate = base::Date::FromDmy(start.day, start.month, start.year);
             FieldDate end = start;
             if (startDate.IsValid() && covered >= 0 && covered <= 366) {
-                const model::CalendarDate c = startDate.AddDays(static_cast<int32_t>(covered)).Split();
+                const base::CalendarDate c = startDate.AddDays(static_cast<int32_t>(covered)).Split();
                 end = {c.year, c.month, c.day};
             }
             errors_.Add(
-                PrintfString("Could not assign Pairing %s to %s from %02d %02d %04d to %02d %02d %04d Last Month.",
+                base::PrintfString("Could not assign Pairing %s to %s from %02d %02d %04d to %02d %02d %04d Last Month.",
                              shown.c_str(), Name(), start.day, start.month, start.year, end.day, end.month, end.year));
             return;
         }
@@ -265,10 +265,10 @@ private:
         // Only work that began in the 31 days before the month is last month's; a last day
         // that is no date or lies before the first cannot be placed either.
         const std::optional<int> first = days_.Of(firstDate);
-        const Date from = Date::FromDmy(firstDate.day, firstDate.month, firstDate.year);
-        const Date to = lastDate.year == 0 ? Date(0) : Date::FromDmy(lastDate.day, lastDate.month, lastDate.year);
+        const base::Date from = base::Date::FromDmy(firstDate.day, firstDate.month, firstDate.year);
+        const base::Date to = lastDate.year == 0 ? base::Date(0) : base::Date::FromDmy(lastDate.day, lastDate.month, lastDate.year);
         if (!first || *first > kLastPrevDay || !to.IsValid() || to < from) {
-            errors_.Add(PrintfString("Could not assign %s code to %s from %02d %02d %04d to %02d %02d %04d Last Month.",
+            errors_.Add(base::PrintfString("Could not assign %s code to %s from %02d %02d %04d to %02d %02d %04d Last Month.",
                                      codeText.c_str(), Name(), firstDate.day, firstDate.month, firstDate.year,
                                      lastDate.day, lastDate.month, lastDate.year));
             return;
@@ -294,7 +294,7 @@ private:
                 day[model::kPrevWorked] = 0;
                 day[model::kPrevCarsDuty] = 0;
                 out_.text[static_cast<size_t>(q)] = codeText;
-                errors_.Add(PrintfString("No Matching Code for %s Last Month %s day %02d - No Duty Info loaded.",
+                errors_.Add(base::PrintfString("No Matching Code for %s Last Month %s day %02d - No Duty Info loaded.",
                                          codeText.c_str(), Name(), static_cast<int>(q) + 1));
             }
             day[model::kPrevDutyStart] = start;
@@ -315,23 +315,23 @@ private:
     Fields fields_;
     const ExtendedDays& days_;
     const PriorPairings& pairings_;
-    ErrorLines& errors_;
+    base::ErrorLines& errors_;
     const TPilot& member_;
     CarryIn& out_;
 };
 
 // Reads one extract; the message when it cannot be used.
-BoundedRead ReadExtract(platform::Interaction& ui, const std::filesystem::path& file, std::string& text) {
-    const BoundedRead read = ReadFileUpTo(file, kExtractSizeLimit, text);
-    if (read == BoundedRead::CannotOpen) ui.Message(file.string(), kOpenFailedTitle, platform::Icon::Stop);
-    if (read == BoundedRead::TooLarge)
-        ui.Message(PrintfString("%s is larger than %zu MB and cannot be a CrewTrac Extract.", file.string().c_str(),
+base::BoundedRead ReadExtract(platform::Interaction& ui, const std::filesystem::path& file, std::string& text) {
+    const base::BoundedRead read = base::ReadFileUpTo(file, kExtractSizeLimit, text);
+    if (read == base::BoundedRead::CannotOpen) ui.Message(file.string(), kOpenFailedTitle, platform::Icon::Stop);
+    if (read == base::BoundedRead::TooLarge)
+        ui.Message(base::PrintfString("%s is larger than %zu MB and cannot be a CrewTrac Extract.", file.string().c_str(),
                                 kExtractSizeLimit >> 20),
                    kFileErrorTitle, platform::Icon::Stop);
     return read;
 }
 
-size_t FirstLineLength(std::string_view text) { return TextLineCursor(text).Next().value_or("").size(); }
+size_t FirstLineLength(std::string_view text) { return base::TextLineCursor(text).Next().value_or("").size(); }
 
 bool TryAnyway(platform::Interaction& ui) {
     return ui.Ask(kNotValidExtract, kTitle, platform::Buttons::YesNo, platform::Icon::Question) ==
@@ -367,26 +367,26 @@ bool LoadLastMonthData(model::Document& doc, platform::Interaction& ui, const st
     }
 
     std::string activities;
-    const BoundedRead read = ReadExtract(ui, activityFile, activities);
-    if (read != BoundedRead::CannotOpen && folder) {
+    const base::BoundedRead read = ReadExtract(ui, activityFile, activities);
+    if (read != base::BoundedRead::CannotOpen && folder) {
         std::error_code ec;
         const std::filesystem::path full = std::filesystem::absolute(activityFile, ec);
         *folder = (ec ? activityFile : full).parent_path();
     }
-    if (read != BoundedRead::Ok) return false;
+    if (read != base::BoundedRead::Ok) return false;
     if (activities.find_first_not_of(" \t\r\n") == std::string::npos) {
-        ui.Message(PrintfString("%s is empty. Last Month's Data not Loaded.", activityFile.string().c_str()),
+        ui.Message(base::PrintfString("%s is empty. Last Month's Data not Loaded.", activityFile.string().c_str()),
                    kFileErrorTitle, platform::Icon::Stop);
         return false;
     }
     if (FirstLineLength(activities) != kActivityLineLength && !TryAnyway(ui)) return false;
 
     std::string pairingText;
-    if (ReadExtract(ui, priorPairingFile, pairingText) != BoundedRead::Ok) return false;
+    if (ReadExtract(ui, priorPairingFile, pairingText) != base::BoundedRead::Ok) return false;
     if (FirstLineLength(pairingText) != kPriorPairingLineLength && !TryAnyway(ui)) return false;
 
     const int crewCount = std::clamp(doc.CrewCount, 0, model::kCrewRows - 1);
-    ErrorLines errors;
+    base::ErrorLines errors;
     // Everything is built aside and written into the document only when the whole file has
     // been read, so a stopped load leaves the crew as they were.
     std::vector<CarryIn> loaded(static_cast<size_t>(crewCount));
@@ -405,7 +405,7 @@ bool LoadLastMonthData(model::Document& doc, platform::Interaction& ui, const st
         const ExtendedDays days(doc);
         const PriorPairings pairings(pairingText, fields);
         int done = 0;
-        TextLineCursor lines(activities);
+        base::TextLineCursor lines(activities);
         while (const std::optional<std::string_view> line = lines.Next()) {
             if (line->size() != kActivityLineLength) doc.Log("Crew Activity Record Line Not Correct Length\n");
             if (line->size() < kEmployeeColumns) continue;
@@ -417,13 +417,13 @@ bool LoadLastMonthData(model::Document& doc, platform::Interaction& ui, const st
             if (row < 0) continue;
             const TPilot& member = doc.Crew[static_cast<size_t>(row)];
             if (line->size() < kShortestCrewLine) {
-                errors.Add(PrintfString("Crew Activity Line for %s is too Short. Last Month's Data not Loaded.",
+                errors.Add(base::PrintfString("Crew Activity Line for %s is too Short. Last Month's Data not Loaded.",
                                         member.Name.c_str()));
                 continue;
             }
             done = std::min(done + 1, crewCount);
-            if (!progress.Step(done, PrintfString("Completed %d of %d", done, crewCount))) return false;
-            doc.Log(PrintfString("LoadingLastMonthsDataFor %s %d\n", member.Name.c_str(), member.EmployeeNumber));
+            if (!progress.Step(done, base::PrintfString("Completed %d of %d", done, crewCount))) return false;
+            doc.Log(base::PrintfString("LoadingLastMonthsDataFor %s %d\n", member.Name.c_str(), member.EmployeeNumber));
             MemberLoader(doc, days, pairings, errors, member, loaded[static_cast<size_t>(row)]).Load(*line);
         }
         doc.Log("LoadLastMonthsData Finished...\n");

@@ -3,20 +3,15 @@
 #include <cctype>
 #include <cstdio>
 
-#include "import/extract_text.h"
+#include "base/text.h"
+#include "import/crewtrac_codes.h"
 #include "model/activity_codes.h"
-#include "output/crewtrac_export.h"
 #include "rules/assignment.h"
 #include "rules/gestures.h"
 
 namespace lw::import {
 
 namespace {
-
-using output::kCrewTracBawLine;
-using output::kCrewTracEntriesAt;
-using output::kCrewTracEntry;
-using output::kCrewTracLinLine;
 
 bool Digits(std::string_view text) {
     if (text.empty()) return false;
@@ -34,8 +29,8 @@ int32_t Number(std::string_view text) {
 // Day index of a YYMMDD date counted from the month's first day; nullopt when not a date.
 std::optional<int32_t> DayIndex(const model::Document& doc, std::string_view yymmdd) {
     if (yymmdd.size() != 6 || !Digits(yymmdd)) return std::nullopt;
-    const model::Date date =
-        model::Date::FromDmy(Number(yymmdd.substr(4, 2)), Number(yymmdd.substr(2, 2)), 2000 + Number(yymmdd.substr(0, 2)));
+    const base::Date date =
+        base::Date::FromDmy(Number(yymmdd.substr(4, 2)), Number(yymmdd.substr(2, 2)), 2000 + Number(yymmdd.substr(0, 2)));
     if (!date.IsValid()) return std::nullopt;
     return date.DaysSince(doc.FirstDate());
 }
@@ -45,7 +40,7 @@ bool InMonth(const model::Document& doc, int32_t day) { return day >= 0 && day <
 // One 38-character entry; nullopt when it is not one this month can hold.
 std::optional<BawLinEntry> ParseEntry(const model::Document& doc, std::string_view text) {
     BawLinEntry e;
-    e.text = std::string(TrimSpaces(text));
+    e.text = std::string(base::TrimSpaces(text));
     if (text.substr(0, 2) == "10") {
         if (!std::isalpha(static_cast<unsigned char>(text[6])) || !Digits(text.substr(7, 4)) || text[11] != ' ')
             return std::nullopt;
@@ -58,8 +53,8 @@ std::optional<BawLinEntry> ParseEntry(const model::Document& doc, std::string_vi
         return e;
     }
     const std::string kind(text.substr(0, 2));
-    e.code = kind == "99" ? std::string(TrimSpaces(text.substr(2, 2))) : output::CrewTracReserveCode(kind);
-    if (e.code.empty() || TrimSpaces(text.substr(4, 14)) != "") return std::nullopt;
+    e.code = kind == "99" ? std::string(base::TrimSpaces(text.substr(2, 2))) : CrewTracReserveCode(kind);
+    if (e.code.empty() || base::TrimSpaces(text.substr(4, 14)) != "") return std::nullopt;
     const auto first = DayIndex(doc, text.substr(18, 6));
     const auto last = DayIndex(doc, text.substr(28, 6));
     if (!first || !last || !InMonth(doc, *first) || *last < *first || !Digits(text.substr(24, 4)) ||
@@ -74,7 +69,7 @@ std::optional<BawLinEntry> ParseEntry(const model::Document& doc, std::string_vi
 }
 
 std::string Printf(const char* format, int a, const std::string& b = "") {
-    return PrintfString(format, a, b.c_str());
+    return base::PrintfString(format, a, b.c_str());
 }
 
 std::optional<BawLinBlock> ParseBaw(std::string_view line) {
@@ -102,19 +97,19 @@ bool ReadBawLin(const model::Document& doc, platform::Interaction& ui, const std
                 const std::filesystem::path& lin, BawLinFile& out) {
     out = {};
     std::string bawText, linText;
-    if (ReadFileUpTo(baw, kBawLinReadLimit, bawText) == BoundedRead::CannotOpen ||
-        ReadFileUpTo(lin, kBawLinReadLimit, linText) == BoundedRead::CannotOpen) {
+    if (base::ReadFileUpTo(baw, kBawLinReadLimit, bawText) == base::BoundedRead::CannotOpen ||
+        base::ReadFileUpTo(lin, kBawLinReadLimit, linText) == base::BoundedRead::CannotOpen) {
         ui.Message("File Error - Unable to Load Roster from this file.", "Linewright", platform::Icon::Stop);
         return false;
     }
     std::vector<BawLinBlock> blocks;
-    TextLineCursor bawLines(bawText);
+    base::TextLineCursor bawLines(bawText);
     int n = 0;
     while (auto line = bawLines.Next()) {
         ++n;
         if (line->empty()) continue;
         if (line->size() != kCrewTracBawLine) {
-            out.warnings.push_back(PrintfString("BAW line %d is %zu characters long, not 18: skipped", n, line->size()));
+            out.warnings.push_back(base::PrintfString("BAW line %d is %zu characters long, not 18: skipped", n, line->size()));
             continue;
         }
         auto block = ParseBaw(*line);
@@ -126,13 +121,13 @@ bool ReadBawLin(const model::Document& doc, platform::Interaction& ui, const std
     }
 
     std::vector<LinRecord> records;
-    TextLineCursor linLines(linText);
+    base::TextLineCursor linLines(linText);
     n = 0;
     while (auto line = linLines.Next()) {
         ++n;
         if (line->empty()) continue;
         if (line->size() != kCrewTracLinLine) {
-            out.warnings.push_back(PrintfString("LIN line %d is %zu characters long, not 1320: skipped", n, line->size()));
+            out.warnings.push_back(base::PrintfString("LIN line %d is %zu characters long, not 1320: skipped", n, line->size()));
             continue;
         }
         if ((*line)[0] == '0') continue;  // the header
@@ -145,10 +140,10 @@ bool ReadBawLin(const model::Document& doc, platform::Interaction& ui, const std
         r.type = (*line)[7];
         for (size_t at = kCrewTracEntriesAt; at + kCrewTracEntry <= line->size(); at += kCrewTracEntry) {
             const std::string_view text = line->substr(at, kCrewTracEntry);
-            if (TrimSpaces(text).empty()) continue;
+            if (base::TrimSpaces(text).empty()) continue;
             if (auto e = ParseEntry(doc, text)) r.entries.push_back(*e);
             else out.warnings.push_back(Printf("LIN line %d: entry %s is not a day of this month: skipped", n,
-                                               std::string(TrimSpaces(text))));
+                                               std::string(base::TrimSpaces(text))));
         }
         records.push_back(std::move(r));
     }
@@ -196,7 +191,7 @@ std::string BawLinBlockLine(const model::Document& doc, const BawLinBlock& block
     int row = -1;
     if (block.employee != 0) row = BawLinCrewRow(doc, block, openUsed);
     const std::string who = block.employee == 0 ? "open time" : row < 0 ? "not on the Roster" : doc.Crew[static_cast<size_t>(row)].Name;
-    return PrintfString("%03d %09d %c%s%s %c %2zu entries  %s", block.line, block.employee, block.crewLetter,
+    return base::PrintfString("%03d %09d %c%s%s %c %2zu entries  %s", block.line, block.employee, block.crewLetter,
                         block.group.c_str(), block.position.c_str(), block.lineType, block.entries.size(), who.c_str());
 }
 
@@ -232,7 +227,7 @@ struct Placer {
     bool Claim(std::vector<bool>& busy, int from, int count, int line, const std::string& what) {
         for (int d = from; d < from + count && d < doc.DayCount; ++d) {
             if (busy[static_cast<size_t>(d)]) {
-                warnings.push_back(PrintfString("Line %03d: day %d is not free for %s", line, d + 1, what.c_str()));
+                warnings.push_back(base::PrintfString("Line %03d: day %d is not free for %s", line, d + 1, what.c_str()));
                 return false;
             }
         }
@@ -241,7 +236,7 @@ struct Placer {
     }
 
     std::optional<Placement> PlanPairing(const BawLinEntry& e, int line, std::vector<bool>& busy) {
-        const std::string name = PrintfString("%c%04d", e.base, e.number);
+        const std::string name = base::PrintfString("%c%04d", e.base, e.number);
         bool known = false, operates = false;
         for (int i = 0; i <= doc.LastPairIndex && i < model::kPairSlots; ++i) {
             const model::TPair& q = doc.Pairings[static_cast<size_t>(i)];
@@ -256,22 +251,22 @@ struct Placer {
             p.pair = i;
             return p;
         }
-        if (!known) warnings.push_back(PrintfString("Line %03d: pairing %s is not in the pairing table", line, name.c_str()));
+        if (!known) warnings.push_back(base::PrintfString("Line %03d: pairing %s is not in the pairing table", line, name.c_str()));
         else if (!operates)
-            warnings.push_back(PrintfString("Line %03d: pairing %s does not operate on day %d", line, name.c_str(), e.firstDay + 1));
-        else warnings.push_back(PrintfString("Line %03d: pairing %s on day %d is taken", line, name.c_str(), e.firstDay + 1));
+            warnings.push_back(base::PrintfString("Line %03d: pairing %s does not operate on day %d", line, name.c_str(), e.firstDay + 1));
+        else warnings.push_back(base::PrintfString("Line %03d: pairing %s on day %d is taken", line, name.c_str(), e.firstDay + 1));
         return std::nullopt;
     }
 
     std::optional<Placement> PlanActivity(const BawLinEntry& e, int line, std::vector<bool>& busy) {
         const auto match = model::LookupOutsideCode(doc, e.code);
         if (!match) {
-            warnings.push_back(PrintfString("Line %03d: no activity has the CrewTrac code %s", line, e.code.c_str()));
+            warnings.push_back(base::PrintfString("Line %03d: no activity has the CrewTrac code %s", line, e.code.c_str()));
             return std::nullopt;
         }
         Placement p;
         p.entry = &e;
-        const bool run = output::IsCrewTracMultiDayCode(match->code) && e.lastDay > e.firstDay;
+        const bool run = IsCrewTracMultiDayCode(match->code) && e.lastDay > e.firstDay;
         const int32_t last = run ? std::min(e.lastDay, doc.DayCount - 1) : e.firstDay;
         for (int32_t d = e.firstDay; d <= last; ++d) p.days.push_back(d);
         // One day's time: an entry ending on a later date than it starts passes midnight.
@@ -318,7 +313,7 @@ struct Placer {
         }
         bool agreed = false;
         const std::string question =
-            PrintfString("%s: the block of line %03d cannot be placed whole. Place what can be placed?", p.Name.c_str(),
+            base::PrintfString("%s: the block of line %03d cannot be placed whole. Place what can be placed?", p.Name.c_str(),
                          block.line);
         if (!whole) {
             if (ui.Ask(question, "Linewright") != platform::Answer::Yes) return;
@@ -333,7 +328,7 @@ struct Placer {
                 ok = result == rules::kAssignDone;
                 if (ok) placed.emplace_back(step.pair, step.entry->firstDay);
                 else
-                    warnings.push_back(PrintfString("Line %03d: %s refused (%d) %s", block.line, step.entry->text.c_str(),
+                    warnings.push_back(base::PrintfString("Line %03d: %s refused (%d) %s", block.line, step.entry->text.c_str(),
                                                     result, std::string(rules::AssignResultMessage(result)).c_str()));
             } else {
                 grid.ChooseTool(step.button);
@@ -343,7 +338,7 @@ struct Placer {
                         placed.emplace_back(-1, d);
                     } else {
                         ok = false;
-                        warnings.push_back(PrintfString("Line %03d: day %d is not free for %s", block.line, d + 1,
+                        warnings.push_back(base::PrintfString("Line %03d: day %d is not free for %s", block.line, d + 1,
                                                         step.entry->code.c_str()));
                     }
                 }
@@ -371,7 +366,7 @@ std::vector<std::string> ApplyBawLinBlocks(model::Document& doc, platform::Inter
         const int crew = BawLinCrewRow(doc, block, openUsed);
         if (crew < 0) {
             placer.warnings.push_back(
-                PrintfString("Employee %09d of line %03d is not on the Roster", block.employee, block.line));
+                base::PrintfString("Employee %09d of line %03d is not on the Roster", block.employee, block.line));
             continue;
         }
         placer.Apply(block, crew);

@@ -10,9 +10,9 @@
 #include <utility>
 #include <vector>
 
-#include "import/extract_text.h"
+#include "base/text.h"
 #include "model/document.h"
-#include "model/time_text.h"
+#include "base/time_text.h"
 
 namespace lw::import {
 
@@ -177,7 +177,7 @@ void RemoveMealsNote(std::string& text) {
 }
 
 struct ScanLists {
-    ErrorLines errors;
+    base::ErrorLines errors;
     std::vector<std::string> summary;
     int french = 0;
 };
@@ -256,12 +256,12 @@ std::optional<std::string> ReadListing(platform::Interaction& ui, const std::vec
     for (const std::filesystem::path& file : files) {
         const size_t room = kLisBufferSize - listing.size();
         std::string bytes;
-        const BoundedRead read = room == 0 ? BoundedRead::TooLarge : ReadFileUpTo(file, room, bytes);
-        if (read == BoundedRead::CannotOpen) {
+        const base::BoundedRead read = room == 0 ? base::BoundedRead::TooLarge : base::ReadFileUpTo(file, room, bytes);
+        if (read == base::BoundedRead::CannotOpen) {
             ui.Message("Unable to Open File " + file.string(), kTitle, platform::Icon::Stop);
             continue;
         }
-        if (read == BoundedRead::TooLarge && !cut) {
+        if (read == base::BoundedRead::TooLarge && !cut) {
             ui.Message(kTooLarge, kTitle, platform::Icon::Warning);
             cut = true;
         }
@@ -296,14 +296,14 @@ bool ScanLisFiles(model::Document& doc, platform::Interaction& ui, const std::ve
     if (files.empty()) return false;
 
     std::string month = doc.MonthTitleText();
-    model::UpperCase(month);
+    base::UpperCase(month);
     for (const std::filesystem::path& file : files) {
         const std::string name = FileNameOf(file);
         std::string upper = name;
-        model::UpperCase(upper);
+        base::UpperCase(upper);
         if (upper.find(month) != std::string::npos) continue;
         const std::string question =
-            PrintfString("%s does not contain %s in the File Name. Are you sure this is the correct LIS File",
+            base::PrintfString("%s does not contain %s in the File Name. Are you sure this is the correct LIS File",
                          name.c_str(), month.c_str());
         if (ui.Ask(question, kTitle, platform::Buttons::YesNo, platform::Icon::Question) != platform::Answer::Yes) {
             out.chooseAgain = true;
@@ -330,7 +330,7 @@ bool ScanLisFiles(model::Document& doc, platform::Interaction& ui, const std::ve
         const ListingIndex index(*listing, designations);
         platform::ProgressScope progress(ui, "Scanning LIS Pairings", count);
         for (int i = 0; i < count; ++i) {
-            if (!progress.Step(i + 1, PrintfString("Scanning Pairing %d of %d", i + 1, count))) return false;
+            if (!progress.Step(i + 1, base::PrintfString("Scanning Pairing %d of %d", i + 1, count))) return false;
             const std::string& designation = designations[static_cast<size_t>(i)];
             doc.Log("Scanning Pairing " + designation + " for CRA legs\n");
             std::string_view block;
@@ -358,7 +358,7 @@ bool ScanLisFiles(model::Document& doc, platform::Interaction& ui, const std::ve
     if (!lists.errors.Empty()) ui.ShowList(kErrorsTitle, lists.errors.Lines());
     std::vector<std::string> summary;
     summary.reserve(lists.summary.size() + 1);
-    summary.push_back(PrintfString("Total Pairings %d.%d Pairings Flagged as French.", count, lists.french));
+    summary.push_back(base::PrintfString("Total Pairings %d.%d Pairings Flagged as French.", count, lists.french));
     summary.insert(summary.end(), lists.summary.begin(), lists.summary.end());
     ui.ShowList(kSummaryTitle, summary);
     return true;

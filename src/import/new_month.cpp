@@ -79,21 +79,21 @@ bool CheckTypedGroupCode(std::string_view code, platform::Interaction& ui) {
 }
 
 MonthSpan ScheduleMonthSpan(int month, int year) {
-    using model::Date;
+    using base::Date;
     switch (month) {
-        case 1: return {Date::FromDmy(1, 1, year), Date::FromDmy(30, 1, year)};
-        case 2: return {Date::FromDmy(31, 1, year), Date::FromDmy(1, 3, year)};
-        case 3: return {Date::FromDmy(2, 3, year), Date::FromDmy(31, 3, year)};
-        default: return {Date::FromDmy(1, month, year), Date::FromDmy(model::DaysInMonth(month, year), month, year)};
+        case 1: return {base::Date::FromDmy(1, 1, year), base::Date::FromDmy(30, 1, year)};
+        case 2: return {base::Date::FromDmy(31, 1, year), base::Date::FromDmy(1, 3, year)};
+        case 3: return {base::Date::FromDmy(2, 3, year), base::Date::FromDmy(31, 3, year)};
+        default: return {base::Date::FromDmy(1, month, year), base::Date::FromDmy(base::DaysInMonth(month, year), month, year)};
     }
 }
 
-MonthSpan NextScheduleMonth(model::Date today) {
-    const model::CalendarDate t = today.Split();
+MonthSpan NextScheduleMonth(base::Date today) {
+    const base::CalendarDate t = today.Split();
     return t.month == 12 ? ScheduleMonthSpan(1, t.year + 1) : ScheduleMonthSpan(t.month + 1, t.year);
 }
 
-bool SetUpNewMonth(model::Document& doc, platform::Interaction& ui, model::Date first, model::Date last,
+bool SetUpNewMonth(model::Document& doc, platform::Interaction& ui, base::Date first, base::Date last,
                    int8_t crewGroup, const std::string& groupCode) {
     if (!doc.SetMonthDates(first, last, ui)) return false;
     doc.CrewGroup = crewGroup;

@@ -8,7 +8,7 @@
 #include <vector>
 #include <filesystem>
 
-#include "model/date.h"
+#include "base/date.h"
 #include "model/document.h"
 
 namespace lw::platform { class Interaction; class Profile; }
@@ -66,15 +66,15 @@ bool CheckTypedGroupCode(std::string_view code, platform::Interaction& ui);
 // The dates a schedule month covers: January ends on the 30th, February runs from 31 January
 // to 1 March, March starts on the 2nd, other months are calendar months.
 struct MonthSpan {
-    model::Date first, last;
+    base::Date first, last;
 };
 MonthSpan ScheduleMonthSpan(int month, int year);
 // The month after today's, where the dates dialog opens.
-MonthSpan NextScheduleMonth(model::Date today);
+MonthSpan NextScheduleMonth(base::Date today);
 
 // Starts a new month in a cleared document: dates, crew group, group code and the month
 // defaults of a new file. False (after the message) when the dates cannot make a month.
-bool SetUpNewMonth(model::Document& doc, platform::Interaction& ui, model::Date first, model::Date last,
+bool SetUpNewMonth(model::Document& doc, platform::Interaction& ui, base::Date first, base::Date last,
                    int8_t crewGroup, const std::string& groupCode);
 
 // The files of a new month, one per wizard step; an absent file skips its step, as a

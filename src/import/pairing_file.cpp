@@ -17,7 +17,7 @@
 #include "model/capacities.h"
 #include "model/document.h"
 #include "model/pair.h"
-#include "model/time_text.h"
+#include "base/time_text.h"
 
 namespace lw::import {
 
@@ -91,8 +91,8 @@ public:
 private:
     int32_t Num(std::string_view line, int pos, int len) const { return ColumnInt(line, pos, len, log_); }
 
-    model::Date DateAt(std::string_view line, int yearPos) const {
-        return model::Date::FromDmy(Num(line, yearPos + 6, 2), Num(line, yearPos + 4, 2), Num(line, yearPos, 4));
+    base::Date DateAt(std::string_view line, int yearPos) const {
+        return base::Date::FromDmy(Num(line, yearPos + 6, 2), Num(line, yearPos + 4, 2), Num(line, yearPos, 4));
     }
 
     Result Take(std::string_view line) {
@@ -158,11 +158,11 @@ private:
             if (line.size() < RecordTextWidth(line)) return Result::Broken;
             if (number < 1 || number > model::kMaxPairNumber) return Result::Broken;
             Fill(line, number);
-            if (!RenderPairingRecord(work_, line, model::Date(), log_)) return Result::Broken;
+            if (!RenderPairingRecord(work_, line, base::Date(), log_)) return Result::Broken;
         }
 
         // A report at 24:00 (or 00:00) belongs to the next calendar day.
-        model::Date date = DateAt(line, 70);
+        base::Date date = DateAt(line, 70);
         if (work_.ReportTime == 0 && date.IsValid()) date = date.Next();
         if (!repeat) first_ = date;
         if (date.IsValid() && days_ > 0) {
@@ -200,7 +200,7 @@ private:
         auto countOf = [&](std::string_view code) {
             const size_t at = complement.find(code);
             if (at == std::string_view::npos) return 0;
-            return std::clamp(model::GetInt(complement, static_cast<int>(at) + 2, 2, log_), 0, 99);
+            return std::clamp(base::GetInt(complement, static_cast<int>(at) + 2, 2, log_), 0, 99);
         };
         plan_ = CopyPlan{};
         switch (doc_.CrewGroup) {
@@ -228,7 +228,7 @@ private:
     Result Duty(std::string_view line) {
         if (!DutyRecordHasDuty(line)) return Result::Done;
         if (line.size() < RecordTextWidth(line)) return Result::Broken;
-        const model::Date date = DateAt(line, 22);
+        const base::Date date = DateAt(line, 22);
         if (!date.IsValid() || !first_.IsValid()) return Result::Broken;
         // A duty outside the trip's 31 days cannot be placed on any of its days.
         const int32_t j = date.DaysSince(first_);
@@ -286,7 +286,7 @@ private:
     }
 
     const model::Document& doc_;
-    platform::LogSink* log_;
+    base::LogSink* log_;
     PairingSelection selection_;
     std::array<int32_t, model::kMonthDays> monthDays_{};
     int days_ = 0;
@@ -296,7 +296,7 @@ private:
     bool hasPairing_ = false;
     bool building_ = false;
     std::array<char, 5> currentKey_{};
-    model::Date first_;
+    base::Date first_;
     int day_ = 0;
     int details_ = 0;
     int nextFree_ = -1;
@@ -390,9 +390,9 @@ std::string RemovalQuestion(const model::Document& doc, const std::vector<Assign
         if (listed == kDropsListed) continue;
         ++listed;
         const model::TPilot& crew = doc.Crew[static_cast<size_t>(c.row)];
-        const model::CalendarDate date = doc.DayDate[static_cast<size_t>(c.day)];
+        const base::CalendarDate date = doc.DayDate[static_cast<size_t>(c.day)];
         char buf[64];
-        std::snprintf(buf, sizeof buf, " on %s.%02d - ", model::MonthLabel(date.month).c_str(), date.day);
+        std::snprintf(buf, sizeof buf, " on %s.%02d - ", base::MonthLabel(date.month).c_str(), date.day);
         text += "  " + c.was + buf + crew.Name + " (" + std::to_string(crew.EmployeeNumber) + ")\n";
     }
     if (removed > listed) text += "  ... and " + std::to_string(removed - listed) + " more\n";
@@ -486,7 +486,7 @@ std::optional<PairingCodes> DialogPairingCodes(const model::Document& doc, platf
         return std::nullopt;
     }
     std::string codes(baseCode.substr(0, 1));
-    model::UpperCase(codes);
+    base::UpperCase(codes);
     codes += eqpCode.substr(0, 1);
     return PairingCodes{codes, eqpCode.empty()};
 }

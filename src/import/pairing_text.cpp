@@ -11,14 +11,14 @@
 #include "model/capacities.h"
 #include "model/document.h"
 #include "model/pair.h"
-#include "model/time_text.h"
+#include "base/time_text.h"
 #include "platform/interaction.h"
 
 namespace lw::import {
 
 namespace {
 
-using model::FormatTime;
+using base::FormatTime;
 
 // The columns a record's text reaches; see RecordTextWidth.
 constexpr size_t kHeaderWidth = 145;
@@ -33,7 +33,7 @@ std::string_view Col(std::string_view line, size_t pos, size_t len) {
     return line.substr(pos, len);
 }
 
-int32_t Num(std::string_view line, int pos, int len, platform::LogSink* log) {
+int32_t Num(std::string_view line, int pos, int len, base::LogSink* log) {
     return ColumnInt(line, pos, len, log);
 }
 
@@ -41,7 +41,7 @@ int32_t Num(std::string_view line, int pos, int len, platform::LogSink* log) {
 // Pairing texts are written for thousands of records, so the usual times skip the formatter.
 void AppendTime(std::string& text, int32_t minutes, bool spacePad) {
     if (minutes < 0 || minutes >= 100 * 60) {
-        text += FormatTime(minutes, spacePad);
+        text += base::FormatTime(minutes, spacePad);
         return;
     }
     const int h = minutes / 60, m = minutes % 60;
@@ -77,24 +77,24 @@ void EndLine(std::string& text) {
 
 // "MAR.5" (withZero false) or "MAR.05".
 void AppendMonthDay(std::string& text, int month, int day, bool withZero) {
-    text += model::MonthLabel(month);
+    text += base::MonthLabel(month);
     text += '.';
     if (withZero && day >= 0 && day < 10) text += '0';
     AppendInt(text, day);
 }
 
 // The day of the trip a segment flies on, 1 for the first day.
-int TripDay(model::Date segment, model::Date first) {
+int TripDay(base::Date segment, base::Date first) {
     if (!segment.IsValid() || !first.IsValid()) return 0;
     return segment.DaysSince(first) + 1;
 }
 
-model::Date DateAt(std::string_view line, int yearPos, platform::LogSink* log) {
-    return model::Date::FromDmy(Num(line, yearPos + 6, 2, log), Num(line, yearPos + 4, 2, log),
+base::Date DateAt(std::string_view line, int yearPos, base::LogSink* log) {
+    return base::Date::FromDmy(Num(line, yearPos + 6, 2, log), Num(line, yearPos + 4, 2, log),
                                 Num(line, yearPos, 4, log));
 }
 
-void RenderHeader(model::TPair& pair, std::string_view line, platform::LogSink* log) {
+void RenderHeader(model::TPair& pair, std::string_view line, base::LogSink* log) {
     std::string& t = pair.PairText;
     t += "    ";
     t += Col(line, 1, 5);
@@ -136,7 +136,7 @@ void RenderHeader(model::TPair& pair, std::string_view line, platform::LogSink* 
     EndLine(t);
 }
 
-void RenderSegment(model::TPair& pair, std::string_view line, model::Date first, platform::LogSink* log) {
+void RenderSegment(model::TPair& pair, std::string_view line, base::Date first, base::LogSink* log) {
     std::string& t = pair.PairText;
     t += "  ";
     AppendInt(t, TripDay(DateAt(line, 31, log), first));
@@ -158,7 +158,7 @@ void RenderSegment(model::TPair& pair, std::string_view line, model::Date first,
     EndLine(t);
 }
 
-void RenderOtherCarrier(model::TPair& pair, std::string_view line, model::Date first, platform::LogSink* log) {
+void RenderOtherCarrier(model::TPair& pair, std::string_view line, base::Date first, base::LogSink* log) {
     std::string& t = pair.PairText;
     t += "  ";
     AppendInt(t, TripDay(DateAt(line, 26, log), first));
@@ -180,7 +180,7 @@ void RenderOtherCarrier(model::TPair& pair, std::string_view line, model::Date f
     EndLine(t);
 }
 
-void RenderOtherSegment(model::TPair& pair, std::string_view line, model::Date first, platform::LogSink* log) {
+void RenderOtherSegment(model::TPair& pair, std::string_view line, base::Date first, base::LogSink* log) {
     std::string& t = pair.PairText;
     t += "  ";
     AppendInt(t, TripDay(DateAt(line, 32, log), first));
@@ -198,7 +198,7 @@ void RenderOtherSegment(model::TPair& pair, std::string_view line, model::Date f
     EndLine(t);
 }
 
-void RenderDuty(model::TPair& pair, std::string_view line, platform::LogSink* log) {
+void RenderDuty(model::TPair& pair, std::string_view line, base::LogSink* log) {
     std::string& t = pair.PairText;
     // The duty's figures continue the line of its last segment.
     if (!t.empty() && t.back() == '\n') t.back() = ' ';
@@ -320,7 +320,7 @@ size_t RecordTextWidth(std::string_view line) {
     }
 }
 
-bool RenderPairingRecord(model::TPair& pair, std::string_view line, model::Date firstDate, platform::LogSink* log) {
+bool RenderPairingRecord(model::TPair& pair, std::string_view line, base::Date firstDate, base::LogSink* log) {
     if (line.empty() || line.size() < RecordTextWidth(line)) return false;
     switch (line[0]) {
         case '1': RenderHeader(pair, line, log); break;
@@ -417,7 +417,7 @@ void CityPairSummaryBuilder::Add(std::string_view line) {
     lastPrefix_ = column;
     Cell& cell = cells_[static_cast<size_t>(row) * kMaxPrefixes + column];
     if (segment)
-        cell.time += model::GetInt(line, 64, 4);
+        cell.time += base::GetInt(line, 64, 4);
     else if (cell.deadheads < std::numeric_limits<int32_t>::max())
         ++cell.deadheads;
 }
@@ -439,7 +439,7 @@ std::string CityPairSummaryBuilder::Text() const {
                 out.append(16, ' ');
                 continue;
             }
-            std::snprintf(buf, sizeof buf, " %8s  DH%3d", FormatTime(Clamp32(cell.time)).c_str(), cell.deadheads);
+            std::snprintf(buf, sizeof buf, " %8s  DH%3d", base::FormatTime(Clamp32(cell.time)).c_str(), cell.deadheads);
             out += buf;
         }
         out += '\n';

@@ -10,10 +10,11 @@
 #include <string_view>
 #include <vector>
 
-#include "model/date.h"
+#include "base/date.h"
 
 namespace lw::model { class Document; class TPair; }
-namespace lw::platform { class Interaction; class LogSink; }
+namespace lw::base { class LogSink; }
+namespace lw::platform { class Interaction; }
 
 namespace lw::import {
 
@@ -34,8 +35,8 @@ bool DutyRecordHasDuty(std::string_view line);
 // the record's figures first. firstDate is the pairing's first operating day, from which the
 // segments' day numbers count. Numbers beyond the end of the line read 0 (logged to log).
 // False, with nothing appended, when the line is shorter than RecordTextWidth.
-bool RenderPairingRecord(model::TPair& pair, std::string_view line, model::Date firstDate,
-                         platform::LogSink* log = nullptr);
+bool RenderPairingRecord(model::TPair& pair, std::string_view line, base::Date firstDate,
+                         base::LogSink* log = nullptr);
 
 // Whether a pairing text holds a segment that departs from a US airport ("BOS-").
 bool HasUsDeparture(std::string_view pairText);

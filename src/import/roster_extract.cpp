@@ -12,7 +12,7 @@
 #include "import/extract_support.h"
 #include "model/capacities.h"
 #include "model/document.h"
-#include "model/time_text.h"
+#include "base/time_text.h"
 
 namespace lw::import {
 
@@ -172,7 +172,7 @@ bool LoadRosterExtract(model::Document& doc, platform::Interaction& ui, const st
         while ((got = reader.Next(line, length)) == ExtractLineReader::Result::Line) {
             ++lineNumber;
             if (length < kRosterEndLength) break;
-            model::UpperCase(line);
+            base::UpperCase(line);
             if (Columns(line, kGroupKeyColumn, key.size()) != key) continue;
 
             Member m;

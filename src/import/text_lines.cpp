@@ -4,7 +4,7 @@
 #include <cstring>
 #include <system_error>
 
-#include "model/time_text.h"
+#include "base/time_text.h"
 
 namespace lw::import {
 
@@ -90,7 +90,7 @@ std::optional<std::string_view> TextFileLines::Next() {
     return line.substr(0, static_cast<size_t>(std::min<uint64_t>(logical, std::min(line.size(), kMaxLine))));
 }
 
-int32_t ColumnInt(std::string_view line, int pos, int len, platform::LogSink* log) {
+int32_t ColumnInt(std::string_view line, int pos, int len, base::LogSink* log) {
     if (pos >= 0 && len > 0 && len <= 9 && line.size() >= static_cast<size_t>(pos) + static_cast<size_t>(len)) {
         const char* p = line.data() + pos;
         const char* end = p + len;
@@ -102,7 +102,7 @@ int32_t ColumnInt(std::string_view line, int pos, int len, platform::LogSink* lo
             return value;
         }
     }
-    return model::GetInt(line, pos, len, log);
+    return base::GetInt(line, pos, len, log);
 }
 
 PercentProgress::PercentProgress(platform::Interaction& ui, std::string_view title) : ui_(ui) {

@@ -11,7 +11,7 @@
 
 #include "platform/interaction.h"
 
-namespace lw::platform { class LogSink; }
+namespace lw::base { class LogSink; }
 
 namespace lw::import {
 
@@ -58,7 +58,7 @@ private:
 
 // GetInt of a fixed-column field, quicker for the usual field of digits behind blanks; the
 // same value and the same run-log line for everything else.
-int32_t ColumnInt(std::string_view line, int pos, int len, platform::LogSink* log = nullptr);
+int32_t ColumnInt(std::string_view line, int pos, int len, base::LogSink* log = nullptr);
 
 // A loader's progress window that moves from 0 to 100 percent and is told only of changes,
 // so a file of many lines costs at most a hundred repaints.

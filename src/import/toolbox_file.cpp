@@ -8,9 +8,9 @@
 #include <utility>
 #include <vector>
 
-#include "import/extract_text.h"
+#include "base/text.h"
 #include "model/document.h"
-#include "model/time_text.h"
+#include "base/time_text.h"
 
 namespace lw::import {
 
@@ -22,7 +22,7 @@ constexpr int kRecordLines = 12;
 // An unreadable time is taken as 0, as the day's "Other Assignment Details" do: a day-off
 // code legitimately has no start or end, and one bad field should not cost the whole file.
 int32_t TimeOrZero(std::string_view text, bool hourLimit) {
-    const int32_t minutes = model::ParseTime(text, hourLimit);
+    const int32_t minutes = base::ParseTime(text, hourLimit);
     return minutes < 0 ? 0 : minutes;
 }
 
@@ -50,18 +50,18 @@ bool LoadToolboxFile(model::Document& doc, platform::Interaction& ui, const std:
     // 300 records of twelve short lines fit in a few kilobytes; anything near this is not a toolbox.
     constexpr size_t kLargestToolbox = size_t{4} << 20;
     std::string text;
-    const BoundedRead read = ReadFileUpTo(file, kLargestToolbox, text);
-    if (read == BoundedRead::CannotOpen) {
+    const base::BoundedRead read = base::ReadFileUpTo(file, kLargestToolbox, text);
+    if (read == base::BoundedRead::CannotOpen) {
         ui.Message("Unable to Open File " + file.string(), kTitle, platform::Icon::Stop);
         return false;
     }
-    if (read == BoundedRead::TooLarge) {
+    if (read == base::BoundedRead::TooLarge) {
         ui.Message("Error Loading Absences. File may be Currupt", kTitle, platform::Icon::Stop);
         UseBuiltInTable(doc);
         return false;
     }
 
-    TextLineCursor lines(text);
+    base::TextLineCursor lines(text);
     const std::optional<std::string_view> header = lines.Next();
     if (!header || *header != kToolboxFileHeader) {
         ui.Message("Not a Valid ToolBox. Using default ToolBox. Import new ToolBox File.", kTitle,
@@ -79,7 +79,7 @@ bool LoadToolboxFile(model::Document& doc, platform::Interaction& ui, const std:
     const std::optional<std::string_view> date = lines.Next();
     const std::optional<std::string_view> countLine = lines.Next();
     if (!date || !countLine) return corrupt();
-    const int32_t count = model::LeadingInt(*countLine);
+    const int32_t count = base::LeadingInt(*countLine);
     if (count <= 0) ui.Message("No Absences to Load from File", kTitle, platform::Icon::Information);
 
     const std::string_view crewKind = doc.IsFlightAttendants() ? "Cabin" : "Pilot";

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "model/document.h"
-#include "model/time_text.h"
+#include "base/time_text.h"
 
 namespace lw::model {
 
@@ -142,8 +142,8 @@ std::string_view Columns(std::string_view row, size_t pos, size_t len) {
 }
 
 // "hh:mm" at pos: hours in the first two columns, minutes in the last two.
-int32_t MinutesAt(std::string_view row, int pos, platform::LogSink* log) {
-    return GetInt(row, pos, 2, log) * 60 + GetInt(row, pos + 3, 2, log);
+int32_t MinutesAt(std::string_view row, int pos, base::LogSink* log) {
+    return base::GetInt(row, pos, 2, log) * 60 + base::GetInt(row, pos + 3, 2, log);
 }
 
 std::string_view TrimRight(std::string_view text) {
@@ -236,7 +236,7 @@ ToolboxButton ActivityButton(const Document& doc, const TAbsence& a) {
     return b;
 }
 
-ToolboxButton BuiltInButton(std::string_view row, platform::LogSink* log) {
+ToolboxButton BuiltInButton(std::string_view row, base::LogSink* log) {
     ToolboxButton b;
     b.label = std::string(Column(row, 2) != ' ' ? row.substr(0, 3) : row.substr(0, 2));
     const bool excluded = Column(row, 23) == 'E';

@@ -4,9 +4,9 @@
 #include <cstdio>
 #include <cstring>
 
-#include "model/time_text.h"
+#include "base/time_text.h"
 #include "platform/interaction.h"
-#include "platform/log_sink.h"
+#include "base/log_sink.h"
 
 namespace lw::model {
 
@@ -28,7 +28,7 @@ Document::Document(int32_t today)
 }
 
 void Document::TakeContentFrom(Document&& other) {
-    platform::LogSink* log = RunLog;
+    base::LogSink* log = RunLog;
     *this = std::move(other);
     RunLog = log;
 }
@@ -80,7 +80,7 @@ void Document::ResetSettings() {
     BlocksBuilt = 0;
     ActivityCount = 0;
     DocValue = 0;
-    PrevDates.fill(CalendarDate{});
+    PrevDates.fill(base::CalendarDate{});
     History.Clear();
     Modified = false;
     ShowTakenPairings = true;
@@ -89,7 +89,7 @@ void Document::ResetSettings() {
     AssignsSinceBackup = 0;
 }
 
-bool Document::SetMonthDates(Date first, Date last, platform::Interaction& ui) {
+bool Document::SetMonthDates(base::Date first, base::Date last, platform::Interaction& ui) {
     if (!first.IsValid() || !last.IsValid()) {
         ui.Message("The Start or End Date is not a valid date.", "Linewright", platform::Icon::Stop);
         return false;
@@ -106,13 +106,13 @@ bool Document::SetMonthDates(Date first, Date last, platform::Interaction& ui) {
     DayCount = count;
     StartWeekday = first.Weekday();
 
-    const CalendarDate mid = first.AddDays(15).Split();
+    const base::CalendarDate mid = first.AddDays(15).Split();
     MonthNumber = mid.month;
     YearNumber = mid.year;
-    SetFieldText(MonthTitle, MonthName(mid.month).substr(0, 3));
+    SetFieldText(MonthTitle, base::MonthName(mid.month).substr(0, 3));
     SetFieldText(YearTitle, std::to_string(mid.year));
 
-    Date date = first;
+    base::Date date = first;
     for (int d = 0; d < DayCount; ++d, date = date.Next()) {
         DayDate[static_cast<size_t>(d)] = date.Split();
         const std::string label = date.WeekdayLabel();
@@ -126,7 +126,7 @@ bool Document::SetMonthDates(Date first, Date last, platform::Interaction& ui) {
 
 void Document::ExtendDays() {
     if (DayCount < 1 || DayCount > kDayCells) return;
-    Date date = DateOf(DayCount - 1);
+    base::Date date = DateOf(DayCount - 1);
     if (!date.IsValid()) return;
     for (int d = DayCount; d < kDayCells; ++d) {
         date = date.Next();
@@ -146,9 +146,9 @@ bool Document::SetupDaylightSaving() {
     };
     const int days = std::clamp(DayCount, 0, kMonthDays);
     if (month == 3) {
-        const CalendarDate before = PrevDates[kPrevDays - 1];
+        const base::CalendarDate before = PrevDates[kPrevDays - 1];
         int sundays = 0;
-        if (before.month == 3 && Date::FromDmy(before.day, before.month, before.year).Weekday() == 0) sundays = 1;
+        if (before.month == 3 && base::Date::FromDmy(before.day, before.month, before.year).Weekday() == 0) sundays = 1;
         for (int d = 0; d < days; ++d) {
             if (DayDate[static_cast<size_t>(d)].month != 3 || !isSunday(d)) continue;
             if (++sundays == 2) {
@@ -189,16 +189,16 @@ TPair* Document::PairAt(int index) {
     return index >= 0 && index < kPairSlots ? &Pairings[static_cast<size_t>(index)] : nullptr;
 }
 
-Date Document::DateOf(int dayIndex) const {
-    if (dayIndex < 0 || dayIndex >= kDayCells) return Date(0);
-    const CalendarDate& c = DayDate[static_cast<size_t>(dayIndex)];
-    return Date::FromDmy(c.day, c.month, c.year);
+base::Date Document::DateOf(int dayIndex) const {
+    if (dayIndex < 0 || dayIndex >= kDayCells) return base::Date(0);
+    const base::CalendarDate& c = DayDate[static_cast<size_t>(dayIndex)];
+    return base::Date::FromDmy(c.day, c.month, c.year);
 }
 
-Date Document::PrevDateOf(int w) const {
-    if (w < 0 || w >= kPrevDays) return Date(0);
-    const CalendarDate& c = PrevDates[static_cast<size_t>(w)];
-    return Date::FromDmy(c.day, c.month, c.year);
+base::Date Document::PrevDateOf(int w) const {
+    if (w < 0 || w >= kPrevDays) return base::Date(0);
+    const base::CalendarDate& c = PrevDates[static_cast<size_t>(w)];
+    return base::Date::FromDmy(c.day, c.month, c.year);
 }
 
 std::string Document::MonthTitleText() const { return FieldText(MonthTitle); }

@@ -8,12 +8,13 @@
 #include <vector>
 
 #include "model/capacities.h"
-#include "model/date.h"
+#include "base/date.h"
 #include "model/history.h"
 #include "model/pair.h"
 #include "model/pilot.h"
 
-namespace lw::platform { class LogSink; class Interaction; }
+namespace lw::base { class LogSink; }
+namespace lw::platform { class Interaction; }
 
 namespace lw::model {
 
@@ -60,8 +61,8 @@ public:
     int32_t YearNumber = 0;
     std::array<char, 10> MonthTitle{};
     std::array<char, 10> YearTitle{};
-    std::array<CalendarDate, kDayCells> DayDate{};
-    std::array<CalendarDate, kPrevDays> PrevDates{};
+    std::array<base::CalendarDate, kDayCells> DayDate{};
+    std::array<base::CalendarDate, kPrevDays> PrevDates{};
     std::array<std::array<char, 3>, kDayCells> DayLabel{};
     std::array<bool, kDayCells> Weekend{};
     int32_t DstChangeTime = 0;
@@ -112,7 +113,7 @@ public:
     int32_t AssignsSinceBackup = 0;
 
     // The run log, when one is open (not owned).
-    platform::LogSink* RunLog = nullptr;
+    base::LogSink* RunLog = nullptr;
     void Log(std::string_view line) const;
 
     // ---- operations
@@ -120,7 +121,7 @@ public:
     void DeleteAll();
     // Sets up the month from first to last date. Refuses more than 31 days with a message
     // and changes nothing.
-    bool SetMonthDates(Date first, Date last, platform::Interaction& ui);
+    bool SetMonthDates(base::Date first, base::Date last, platform::Interaction& ui);
     // The clock change inside a March or November month. False when such a month did not
     // find its change day.
     bool SetupDaylightSaving();
@@ -133,10 +134,10 @@ public:
     bool IsFlightAttendants() const { return CrewGroup == kFlightAttendants; }
     TPilot* CrewAt(int row);
     TPair* PairAt(int index);
-    Date DateOf(int dayIndex) const;     // day index 0..61
-    Date PrevDateOf(int w) const;        // w 0..30
-    Date FirstDate() const { return DateOf(0); }
-    Date LastDate() const { return DateOf(DayCount - 1); }
+    base::Date DateOf(int dayIndex) const;     // day index 0..61
+    base::Date PrevDateOf(int w) const;        // w 0..30
+    base::Date FirstDate() const { return DateOf(0); }
+    base::Date LastDate() const { return DateOf(DayCount - 1); }
     std::string MonthTitleText() const;
     std::string YearTitleText() const;
     int32_t EffectiveMinBlock(const TPilot& p) const { return p.MinBlock != 0 ? p.MinBlock : MinBlock; }

@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "model/time_text.h"
+#include "base/time_text.h"
 
 namespace lw::model {
 
@@ -31,16 +31,16 @@ std::string History::SaveText() const {
 bool History::LoadText(std::string_view text) {
     actions_.clear();
     if (text.size() < 4) return false;
-    const int32_t count = LeadingInt(text.substr(0, 4));
+    const int32_t count = base::LeadingInt(text.substr(0, 4));
     if (count < 0) return false;
     for (int32_t i = 0; i < count; ++i) {
         const size_t p = 4 + 14 * static_cast<size_t>(i);
         if (p + 14 > text.size()) return false;
         TAction a;
-        a.Kind = LeadingInt(text.substr(p, 2));
-        a.Day = LeadingInt(text.substr(p + 2, 4));
-        a.Crew = LeadingInt(text.substr(p + 6, 4));
-        a.Pair = LeadingInt(text.substr(p + 10, 4));
+        a.Kind = base::LeadingInt(text.substr(p, 2));
+        a.Day = base::LeadingInt(text.substr(p + 2, 4));
+        a.Crew = base::LeadingInt(text.substr(p + 6, 4));
+        a.Pair = base::LeadingInt(text.substr(p + 10, 4));
         actions_.push_back(a);
         if (actions_.size() >= kLimit) break;
     }

@@ -44,7 +44,7 @@ inline std::string ScheduleStem(const model::Document& doc) {
 }
 
 // yyyymmdd, or with separators "%04d-%02d-%02d".
-inline std::string DateDigits(const model::CalendarDate& date, const char* format = "%04d%02d%02d") {
+inline std::string DateDigits(const base::CalendarDate& date, const char* format = "%04d%02d%02d") {
     return Printf(format, date.year, date.month, date.day);
 }
 

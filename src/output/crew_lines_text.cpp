@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "model/time_text.h"
+#include "base/time_text.h"
 #include "output/block_text.h"
 
 namespace lw::output {
@@ -54,9 +54,9 @@ Column Downwards(const std::string& text) {
 // The five lines of one member, the day columns after the labels.
 Column MemberLines(const Document& doc, const TPilot& p) {
     const int32_t credit = p.CreditTotal();
-    Column lines = {"IN  " + model::FormatTime(credit) + "  ", "OUT " + model::FormatTime(credit, true) + "  ",
-                    Printf("OFF %02d     ", DaysOffInMonth(doc, p)), "C/I " + model::FormatTime(p.CreditCarriedIn) + "  ",
-                    "DC  " + model::FormatTime(p.DraftCredits) + "  "};
+    Column lines = {"IN  " + base::FormatTime(credit) + "  ", "OUT " + base::FormatTime(credit, true) + "  ",
+                    Printf("OFF %02d     ", DaysOffInMonth(doc, p)), "C/I " + base::FormatTime(p.CreditCarriedIn) + "  ",
+                    "DC  " + base::FormatTime(p.DraftCredits) + "  "};
     auto add = [&lines](const Column& col) {
         for (size_t k = 0; k < kLines; ++k) lines[k] += col[k];
     };
@@ -66,7 +66,7 @@ Column MemberLines(const Document& doc, const TPilot& p) {
     while (d < days) {
         if (const model::TPair* q = PairOn(doc, p, d)) {
             const bool purser = doc.IsFlightAttendants() && q->PairType == "PU";
-            add(Vertical(q->Designation(), model::FormatTime(q->ReportTime), purser ? '*' : ' '));
+            add(Vertical(q->Designation(), base::FormatTime(q->ReportTime), purser ? '*' : ' '));
             ++d;
             if (q->LateRelease) {
                 if (d < days && IsFree(p, d)) {
@@ -80,7 +80,7 @@ Column MemberLines(const Document& doc, const TPilot& p) {
         } else if (IsActivity(p, d)) {
             const std::string code = p.DayCode[static_cast<size_t>(d)] + "      ";
             const int32_t start = p.DayActivity[static_cast<size_t>(d)][model::kActStart];
-            add(start > 0 ? Vertical(code, model::FormatTime(start) + "   ") : Downwards(code));
+            add(start > 0 ? Vertical(code, base::FormatTime(start) + "   ") : Downwards(code));
             ++d;
         } else {
             add(kFree);

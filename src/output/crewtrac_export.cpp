@@ -8,28 +8,27 @@
 #include <cstring>
 #include <string_view>
 
-#include "model/date.h"
+#include "base/date.h"
+#include "import/crewtrac_codes.h"
 
 namespace lw::output {
 
 namespace {
 
+using import::CrewTracReserveKind;
+using import::IsCrewTracMultiDayCode;
+using import::kCrewTracBawLine;
+using import::kCrewTracCarrier;
+using import::kCrewTracEntry;
+using import::kCrewTracLinLine;
 using model::Document;
 using model::TPilot;
 
-constexpr std::array<std::string_view, 20> kMultiDayCodes = {"VAC", "STT", "LOA", "UTF", "VAN", "VON", "VCR",
-                                                             "VTP", "BST", "STA", "STP", "MED", "PSD", "LTD",
-                                                             "WCB", "MOD", "PWC", "UTT", "DSC", "MAT"};
 constexpr std::array<std::string_view, 12> kMonthShort = {"JAN", "FEB", "MAR", "APR", "MAY", "JUN",
                                                           "JUL", "AUG", "SEP", "OCT", "NOV", "DEC"};
 
-std::string TrimRight(std::string text) {
-    while (!text.empty() && text.back() == ' ') text.pop_back();
-    return text;
-}
-
 // YYMMDD; the year kept to two digits so the columns never shift.
-std::string Yymmdd(const model::CalendarDate& date) {
+std::string Yymmdd(const base::CalendarDate& date) {
     char buf[16];
     std::snprintf(buf, sizeof buf, "%02d%02d%02d", ((date.year - 2000) % 100 + 100) % 100, date.month % 100,
                   date.day % 100);
@@ -111,27 +110,6 @@ std::string LinHeader(const Document& doc, const CrewValues& v) {
 
 }  // namespace
 
-bool IsCrewTracMultiDayCode(const std::string& dayCode) {
-    const std::string code = TrimRight(dayCode);
-    for (std::string_view m : kMultiDayCodes)
-        if (code == m) return true;
-    return false;
-}
-
-std::string CrewTracReserveKind(const std::string& extractCode) {
-    if (extractCode == "RA") return "R1";
-    if (extractCode == "RB") return "R2";
-    if (extractCode == "RE") return "R3";
-    return "";
-}
-
-std::string CrewTracReserveCode(const std::string& reserveKind) {
-    if (reserveKind == "R1") return "RA";
-    if (reserveKind == "R2") return "RB";
-    if (reserveKind == "R3") return "RE";
-    return "";
-}
-
 CrewTracInputs CrewTracDefaults(const Document& doc) {
     CrewTracInputs in;
     std::string t;
@@ -201,12 +179,12 @@ std::string CrewTracDayEntry(const Document& doc, const TPilot& p, int& d, bool&
                p.DayCode[static_cast<size_t>(d + 1)] == p.DayCode[day])
             ++d;
     }
-    const model::CalendarDate last = doc.DayDate[static_cast<size_t>(d)];
+    const base::CalendarDate last = doc.DayDate[static_cast<size_t>(d)];
     if (end >= start) {
         std::snprintf(buf, sizeof buf, "%s%04d", Yymmdd(last).c_str(), end);
     } else if (doc.CrewGroup < model::kFlightAttendants && kind == "R2") {
         // A pilot's late B reserve runs on into the next morning.
-        const model::CalendarDate next = doc.DateOf(d).Next().Split();
+        const base::CalendarDate next = doc.DateOf(d).Next().Split();
         std::snprintf(buf, sizeof buf, "%s%04d", Yymmdd(next).c_str(), end);
     } else {
         std::snprintf(buf, sizeof buf, "%s1440", Yymmdd(last).c_str());
@@ -215,7 +193,7 @@ std::string CrewTracDayEntry(const Document& doc, const TPilot& p, int& d, bool&
 }
 
 CrewTracResult ExportCrewTrac(Document& doc, platform::Interaction& ui, const CrewTracInputs& inputs,
-                              persist::FileOps& ops) {
+                              platform::FileOps& ops) {
     CrewTracResult r;
     const std::string stem = inputs.fileName.substr(0, 8);
     std::string errors;
@@ -274,24 +252,24 @@ CrewTracResult ExportCrewTrac(Document& doc, platform::Interaction& ui, const Cr
     std::filesystem::create_hard_link(r.bawPath, keptBaw, ec);
     const bool linked = hadBaw && !ec;
     std::string previousBaw;
-    if (hadBaw && !linked) persist::ReadWholeFile(r.bawPath, previousBaw);
+    if (hadBaw && !linked) platform::ReadWholeFile(r.bawPath, previousBaw);
     auto dropKeptBaw = [&] {
         if (linked) std::filesystem::remove(keptBaw, ec);
     };
     auto putBawBack = [&] {
         if (linked) ops.Rename(keptBaw, r.bawPath);
-        else if (hadBaw) persist::WriteFileAtomically(r.bawPath, previousBaw, nullptr, ops);
+        else if (hadBaw) platform::WriteFileAtomically(r.bawPath, previousBaw, nullptr, ops);
         else ops.Remove(r.bawPath);
     };
     std::string error;
-    const persist::WriteResult bawWritten = persist::WriteFileAtomically(r.bawPath, baw, &error, ops);
-    if (bawWritten != persist::WriteResult::Ok) dropKeptBaw();
-    if (bawWritten == persist::WriteResult::CannotCreate) {
+    const platform::WriteResult bawWritten = platform::WriteFileAtomically(r.bawPath, baw, &error, ops);
+    if (bawWritten != platform::WriteResult::Ok) dropKeptBaw();
+    if (bawWritten == platform::WriteResult::CannotCreate) {
         Stop(ui, r, "Cant create BAW file for Exporting Blocks", "File Error");
         return r;
     }
-    if (bawWritten != persist::WriteResult::Ok) {
-        Stop(ui, r, persist::IsDiskFull(error) ? "Cannot Save BAW File to specified disk. Disk may be full" : "Can't Save BAW File!",
+    if (bawWritten != platform::WriteResult::Ok) {
+        Stop(ui, r, platform::IsDiskFull(error) ? "Cannot Save BAW File to specified disk. Disk may be full" : "Can't Save BAW File!",
              "File Error");
         return r;
     }
@@ -342,14 +320,14 @@ CrewTracResult ExportCrewTrac(Document& doc, platform::Interaction& ui, const Cr
         lin += Fixed(record, kCrewTracLinLine) + "\r\n";
     }
     error.clear();
-    const persist::WriteResult linWritten = persist::WriteFileAtomically(r.linPath, lin, &error, ops);
-    if (linWritten != persist::WriteResult::Ok) putBawBack();
-    if (linWritten == persist::WriteResult::CannotCreate) {
+    const platform::WriteResult linWritten = platform::WriteFileAtomically(r.linPath, lin, &error, ops);
+    if (linWritten != platform::WriteResult::Ok) putBawBack();
+    if (linWritten == platform::WriteResult::CannotCreate) {
         Stop(ui, r, "Cant create LIN file for Exporting Blocks", "File Error");
         return r;
     }
-    if (linWritten != persist::WriteResult::Ok) {
-        Stop(ui, r, persist::IsDiskFull(error) ? "Cannot Save LIN file to specified disk. Disk may be full" : "Cant Save LIN File!",
+    if (linWritten != platform::WriteResult::Ok) {
+        Stop(ui, r, platform::IsDiskFull(error) ? "Cannot Save LIN file to specified disk. Disk may be full" : "Cant Save LIN File!",
              "File Error");
         return r;
     }

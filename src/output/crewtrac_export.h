@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "model/document.h"
-#include "persist/atomic_file.h"
+#include "platform/atomic_file.h"
 #include "platform/interaction.h"
 
 namespace lw::output {
@@ -37,23 +37,11 @@ struct CrewTracResult {
 // files. The document changes only in each block's ExportMark. The two files go to CrewTrac as
 // a pair: when the LIN file cannot be written, the BAW file is put back as it was before.
 CrewTracResult ExportCrewTrac(model::Document& doc, platform::Interaction& ui, const CrewTracInputs& inputs,
-                              persist::FileOps& ops = persist::RealFileOps());
+                              platform::FileOps& ops = platform::RealFileOps());
 
 // One 38-character LIN day entry for the crew member's day index d (a pairing or an activity);
 // d moves to the last day of a multi-day activity run. Empty when the day gives no entry.
 // dateError is set when the day's date has no month.
 std::string CrewTracDayEntry(const model::Document& doc, const model::TPilot& p, int& d, bool& dateError);
-
-// CrewTrac codes of the reserves, "R1" ... "R3", and back.
-std::string CrewTracReserveKind(const std::string& extractCode);
-std::string CrewTracReserveCode(const std::string& reserveKind);
-// Activities whose run of consecutive days becomes one entry.
-bool IsCrewTracMultiDayCode(const std::string& dayCode);
-
-inline constexpr size_t kCrewTracBawLine = 18;
-inline constexpr size_t kCrewTracLinLine = 1320;
-inline constexpr size_t kCrewTracEntriesAt = 68;
-inline constexpr size_t kCrewTracEntry = 38;
-inline constexpr const char* kCrewTracCarrier = "ZJ";
 
 }  // namespace lw::output

@@ -2,7 +2,7 @@
 
 #include <climits>
 
-#include "model/time_text.h"
+#include "base/time_text.h"
 #include "output/block_text.h"
 
 namespace lw::output {
@@ -91,8 +91,8 @@ std::string PlannedAbsencesCsv(const Document& doc) {
             const int32_t endTime = static_cast<int32_t>(std::clamp<int64_t>(end, INT32_MIN, INT32_MAX));
             out += Employee(p) + "," + CsvField(p.DayCode[static_cast<size_t>(d)]) + "," +
                    DateDigits(doc.DayDate[static_cast<size_t>(d)]) + "," +
-                   Printf("%4s", model::FormatTime(start, false, false).c_str()) + "," +
-                   DateDigits(doc.DayDate[endDay]) + "," + Printf("%4s", model::FormatTime(endTime, false, false).c_str()) +
+                   Printf("%4s", base::FormatTime(start, false, false).c_str()) + "," +
+                   DateDigits(doc.DayDate[endDay]) + "," + Printf("%4s", base::FormatTime(endTime, false, false).c_str()) +
                    kEnd;
         }
     }

@@ -72,7 +72,7 @@ private:
     std::string text_;
 };
 
-std::string Date(const model::CalendarDate& d) {
+std::string DateText(const base::CalendarDate& d) {
     char buf[48];
     std::snprintf(buf, sizeof buf, "%04d-%02d-%02d", d.year, d.month, d.day);
     return buf;
@@ -136,11 +136,11 @@ std::string DumpDocument(const Document& doc, const DumpSections& sections) {
       << doc.CheckPilotMax << " extra " << List(doc.ExtraMonthSettings) << "\n";
     for (int d = 0; d < doc.DayCount && d < model::kMonthDays; ++d) {
         const auto& label = doc.DayLabel[static_cast<size_t>(d)];
-        o << "day " << int32_t{d + 1} << " " << Date(doc.DayDate[static_cast<size_t>(d)]) << " "
+        o << "day " << int32_t{d + 1} << " " << DateText(doc.DayDate[static_cast<size_t>(d)]) << " "
           << Quote(std::string_view(label.data(), 2)) << " weekend " << b(doc.Weekend[static_cast<size_t>(d)]) << "\n";
     }
     o << "prev-dates";
-    for (const auto& d : doc.PrevDates) o << " " << Date(d);
+    for (const auto& d : doc.PrevDates) o << " " << DateText(d);
     o << "\n";
     o << "blocks-built " << doc.BlocksBuilt << "\n";
     o << "show-taken-pairings " << b(doc.ShowTakenPairings) << "\n";

@@ -4,10 +4,10 @@
 #include <cerrno>
 #include <cstring>
 
-#include "model/time_text.h"
+#include "base/time_text.h"
 #include "output/block_text.h"
 #include "output/csv_publish.h"
-#include "persist/atomic_file.h"
+#include "platform/atomic_file.h"
 
 namespace lw::output {
 
@@ -68,13 +68,13 @@ std::string DayCells(const Document& doc, const TPilot& p) {
 
 enum class Step { Done, CannotCreate, Failed };
 
-Step Write(const std::filesystem::path& file, const std::string& bytes, persist::FileOps& ops, std::string& error) {
+Step Write(const std::filesystem::path& file, const std::string& bytes, platform::FileOps& ops, std::string& error) {
     error.clear();
     // A folder in the file's place can never be replaced by it.
     if (std::filesystem::is_directory(file)) return Step::CannotCreate;
-    switch (persist::WriteFileAtomically(file, bytes, &error, ops)) {
-        case persist::WriteResult::Ok: return Step::Done;
-        case persist::WriteResult::CannotCreate: return Step::CannotCreate;
+    switch (platform::WriteFileAtomically(file, bytes, &error, ops)) {
+        case platform::WriteResult::Ok: return Step::Done;
+        case platform::WriteResult::CannotCreate: return Step::CannotCreate;
         default: return Step::Failed;
     }
 }
@@ -97,7 +97,7 @@ std::string PublishPageText(const Document& doc) {
     out += std::string("<B><font face=\"Arial\" size=1>") + kEnd;
     for (int c = 0; c < doc.CrewCount; ++c) {
         const TPilot& p = doc.Crew[static_cast<size_t>(c)];
-        out += "<TR>" + Cell(p.Name) + Cell(std::to_string(p.EmployeeNumber)) + Cell(model::FormatTime(p.CreditTotal())) +
+        out += "<TR>" + Cell(p.Name) + Cell(std::to_string(p.EmployeeNumber)) + Cell(base::FormatTime(p.CreditTotal())) +
                DayCells(doc, p) + "</TR>" + kEnd;
     }
     return out;
@@ -113,7 +113,7 @@ PublishFiles PublishFilesFor(const Document& doc, const std::filesystem::path& f
 }
 
 PublishResult PublishForInternet(const Document& doc, platform::Interaction& ui, const std::filesystem::path& folder,
-                                 persist::FileOps& ops) {
+                                 platform::FileOps& ops) {
     PublishResult r;
     if (std::filesystem::path(doc.CurrentFileName).filename().empty()) {
         ui.Message("File Must be Named First, Select Save As", "File Error", platform::Icon::Information);
@@ -131,7 +131,7 @@ PublishResult PublishForInternet(const Document& doc, platform::Interaction& ui,
         return r;
     }
     if (page == Step::Failed) {
-        Stop(ui, persist::IsDiskFull(error) ? "Cannot Save HTML File to specified disk. Disk may be full" : "Can't Save HTML File!");
+        Stop(ui, platform::IsDiskFull(error) ? "Cannot Save HTML File to specified disk. Disk may be full" : "Can't Save HTML File!");
         return r;
     }
     r.written.push_back(files.page);
@@ -153,7 +153,7 @@ PublishResult PublishForInternet(const Document& doc, platform::Interaction& ui,
             return r;
         }
         if (step == Step::Failed) {
-            Stop(ui, persist::IsDiskFull(error) ? "Cannot Save CSV File to specified disk. Disk may be full" : "Can't Save CSV File!");
+            Stop(ui, platform::IsDiskFull(error) ? "Cannot Save CSV File to specified disk. Disk may be full" : "Can't Save CSV File!");
             return r;
         }
         r.written.push_back(f.path);

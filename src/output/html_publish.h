@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "model/document.h"
-#include "persist/file_ops.h"
+#include "platform/file_ops.h"
 #include "platform/interaction.h"
 
 namespace lw::output {
@@ -35,6 +35,6 @@ struct PublishResult {
 // written before it stand. Only reads the document.
 PublishResult PublishForInternet(const model::Document& doc, platform::Interaction& ui,
                                  const std::filesystem::path& folder = {},
-                                 persist::FileOps& ops = persist::RealFileOps());
+                                 platform::FileOps& ops = platform::RealFileOps());
 
 }  // namespace lw::output

@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <string_view>
 
-#include "model/time_text.h"
+#include "base/time_text.h"
 #include "output/pairing_reports.h"
 
 namespace lw::output {
@@ -102,7 +102,7 @@ std::vector<std::string> MonthSummary(const Document& doc) {
         lines.push_back("No Blocks");
     } else {
         lines.push_back("Last Blockholder is " + doc.Crew[static_cast<size_t>(last.row)].Name + " with " +
-                        model::FormatTime(last.open) + " in open");
+                        base::FormatTime(last.open) + " in open");
     }
     lines.push_back("");
 

@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "model/time_text.h"
+#include "base/time_text.h"
 
 namespace lw::output {
 
@@ -52,8 +52,8 @@ std::vector<std::string> PairingLines(const Document& doc, const char* operLabel
         }
         int32_t hard = 0;
         for (int k = 0; k < TripDays(q); ++k) hard += q.DailyHardTime[static_cast<size_t>(k)];
-        lines.push_back(Format(format.c_str(), q.PairNumber, model::FormatTime(q.TotalCredit).c_str(),
-                               model::FormatTime(hard).c_str(), oper, totals.running / 60, totals.running % 60));
+        lines.push_back(Format(format.c_str(), q.PairNumber, base::FormatTime(q.TotalCredit).c_str(),
+                               base::FormatTime(hard).c_str(), oper, totals.running / 60, totals.running % 60));
     }
     return lines;
 }
@@ -139,7 +139,7 @@ void ShowPairingReport(Document& doc, platform::Interaction& ui) {
 int PairingForReportLine(const Document& doc, std::string_view line) {
     // Only "Pair 0123 ..." lines name a pairing; headings and totals do not.
     if (line.size() < 6 || line.substr(0, 5) != "Pair " || line[5] < '0' || line[5] > '9') return -1;
-    const int32_t number = model::LeadingInt(line.substr(5));
+    const int32_t number = base::LeadingInt(line.substr(5));
     for (int i = 0; i <= doc.LastPairIndex && i < model::kPairSlots; ++i)
         if (doc.Pairings[static_cast<size_t>(i)].PairNumber == number) return i;
     return -1;

@@ -1,7 +1,7 @@
 #include "output/selected_blocks_text.h"
 
 #include "model/activity_codes.h"
-#include "model/time_text.h"
+#include "base/time_text.h"
 #include "output/block_text.h"
 #include "platform/profile.h"
 
@@ -54,10 +54,10 @@ private:
 
 void AddMember(const Document& doc, const TPilot& p, const SelectedBlocksOptions& options, std::string& out) {
     out += Printf("Name: %s  Emp: %09ld  Credit %s ", p.Name.c_str(), static_cast<long>(p.EmployeeNumber),
-                  model::FormatTime(p.CreditTotal()).c_str()) +
+                  base::FormatTime(p.CreditTotal()).c_str()) +
            kEnd + kEnd;
     std::string title = "\t\t     " + doc.MonthTitleText() + "   " + doc.YearTitleText();
-    model::UpperCase(title);
+    base::UpperCase(title);
     out += title + kEnd + kEnd;
     out += std::string("SUN\tMON\tTUE\tWED\tTHU\tFRI\tSAT") + kEnd + kEnd;
 

@@ -6,7 +6,7 @@
 #include <cstring>
 
 #include "output/block_text.h"
-#include "persist/atomic_file.h"
+#include "platform/atomic_file.h"
 
 namespace lw::output {
 
@@ -42,26 +42,26 @@ std::string TrainingReportText(const model::Document& doc) {
 }
 
 bool WriteTrainingReport(const model::Document& doc, platform::Interaction& ui, const std::filesystem::path& file,
-                         persist::FileOps& ops) {
+                         platform::FileOps& ops) {
     std::string error;
-    switch (persist::WriteFileAtomically(file, TrainingReportText(doc), &error, ops)) {
-        case persist::WriteResult::Ok:
+    switch (platform::WriteFileAtomically(file, TrainingReportText(doc), &error, ops)) {
+        case platform::WriteResult::Ok:
             return true;
-        case persist::WriteResult::CannotCreate:
+        case platform::WriteResult::CannotCreate:
             ui.Message("Cant create file for Exporting Data", "File Error", platform::Icon::Stop);
             return false;
-        case persist::WriteResult::WriteFailed:
+        case platform::WriteResult::WriteFailed:
             break;
     }
     // A full disk has its own message; any other refusal of the device the general one.
-    if (persist::IsDiskFull(error))
+    if (platform::IsDiskFull(error))
         ui.Message("Cannot Save CSV File to specified disk. Disk may be full", "File Error", platform::Icon::Stop);
     else
         ui.Message("Can't Save CSV File!", "File Error", platform::Icon::Stop);
     return false;
 }
 
-bool GenerateTrainingReport(const model::Document& doc, platform::Interaction& ui, persist::FileOps& ops) {
+bool GenerateTrainingReport(const model::Document& doc, platform::Interaction& ui, platform::FileOps& ops) {
     platform::FileRequest request;
     request.title = "Export Training and Line Check Data";
     request.filter = "CSV Files (*.csv)|*.csv|All Files (*.*)|*.*";

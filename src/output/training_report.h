@@ -5,7 +5,7 @@
 #include <string>
 
 #include "model/document.h"
-#include "persist/file_ops.h"
+#include "platform/file_ops.h"
 #include "platform/interaction.h"
 
 namespace lw::output {
@@ -15,11 +15,11 @@ std::string TrainingReportText(const model::Document& doc);
 
 // Writes the report to file; every failure is told to the planner. True when written.
 bool WriteTrainingReport(const model::Document& doc, platform::Interaction& ui, const std::filesystem::path& file,
-                         persist::FileOps& ops = persist::RealFileOps());
+                         platform::FileOps& ops = platform::RealFileOps());
 
 // "Generate Training Report...": the save chooser, then the report. False when cancelled or
 // not written.
 bool GenerateTrainingReport(const model::Document& doc, platform::Interaction& ui,
-                            persist::FileOps& ops = persist::RealFileOps());
+                            platform::FileOps& ops = platform::RealFileOps());
 
 }  // namespace lw::output

@@ -27,7 +27,7 @@ struct CopyPlan {
 
 // Reads back the schedule just saved and writes it, stripped, as the copy. The planner's
 // month is not touched: a copy that cannot be made costs nothing but the copy.
-CopyOutcome WriteCopy(const Document& doc, platform::Interaction& ui, const CopyPlan& plan, persist::FileOps& ops) {
+CopyOutcome WriteCopy(const Document& doc, platform::Interaction& ui, const CopyPlan& plan, platform::FileOps& ops) {
     CopyOutcome outcome;
     const std::filesystem::path schedule = doc.CurrentFileName;
     std::error_code ec;
@@ -60,7 +60,7 @@ CopyOutcome WriteCopy(const Document& doc, platform::Interaction& ui, const Copy
 // The steps both commands take before the copy: the two-captain marks, the report, the name
 // check, the save.
 bool NamedAndSaved(Document& doc, platform::Interaction& ui, const std::function<bool()>& beforeSave,
-                   persist::FileOps& ops) {
+                   platform::FileOps& ops) {
     // The file keeps no two-captain marks: any a reload lost are put back before the month is
     // reported and saved.
     rules::FlagTwoCaptPairs(doc);
@@ -116,7 +116,7 @@ void StripPersonalData(Document& doc, int lastDay) {
 }
 
 CopyOutcome SaveForViewer(Document& doc, platform::Interaction& ui, const ViewerStageChooser& chooseStage,
-                          persist::FileOps& ops) {
+                          platform::FileOps& ops) {
     std::optional<int> stage;
     auto choose = [&] {
         stage = chooseStage();
@@ -134,7 +134,7 @@ CopyOutcome SaveForViewer(Document& doc, platform::Interaction& ui, const Viewer
     return WriteCopy(doc, ui, plan, ops);
 }
 
-CopyOutcome SaveForCompany(Document& doc, platform::Interaction& ui, persist::FileOps& ops) {
+CopyOutcome SaveForCompany(Document& doc, platform::Interaction& ui, platform::FileOps& ops) {
     if (!NamedAndSaved(doc, ui, nullptr, ops)) return {};
     CopyPlan plan;
     plan.target = CompanyCopyPath(doc.CurrentFileName);

@@ -9,7 +9,7 @@
 #include <string_view>
 
 #include "model/document.h"
-#include "persist/file_ops.h"
+#include "platform/file_ops.h"
 #include "platform/interaction.h"
 
 namespace lw::output {
@@ -43,10 +43,10 @@ struct CopyOutcome {
 // "Save for Viewer...": the exceptions report, the name check, the stage dialog, the save,
 // the copy, and the offer to mail it.
 CopyOutcome SaveForViewer(model::Document& doc, platform::Interaction& ui, const ViewerStageChooser& chooseStage,
-                          persist::FileOps& ops = persist::RealFileOps());
+                          platform::FileOps& ops = platform::RealFileOps());
 
 // "Finalize and Save for Company...": the same without a stage; the shared notes stay.
 CopyOutcome SaveForCompany(model::Document& doc, platform::Interaction& ui,
-                           persist::FileOps& ops = persist::RealFileOps());
+                           platform::FileOps& ops = platform::RealFileOps());
 
 }  // namespace lw::output

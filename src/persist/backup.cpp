@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <sstream>
 
-#include "import/extract_text.h"
-#include "model/time_text.h"
-#include "persist/atomic_file.h"
+#include "base/text.h"
+#include "base/time_text.h"
+#include "platform/atomic_file.h"
 #include "persist/schedule_file.h"
 
 namespace lw::persist {
@@ -17,7 +17,7 @@ std::filesystem::path TimedCopyName(const std::filesystem::path& file) {
     return file.parent_path() / (name.substr(0, dot) + ".BAK");
 }
 
-TimerTick OnTimer(model::Document& doc, platform::Interaction& ui, bool autoSave, FileOps& ops) {
+TimerTick OnTimer(model::Document& doc, platform::Interaction& ui, bool autoSave, platform::FileOps& ops) {
     if (!autoSave) return TimerTick::AutoSaveOff;
     // A count that is somehow already at or below zero still comes round to a copy.
     if (doc.BackupCountdown > 1) {
@@ -79,7 +79,7 @@ std::vector<std::filesystem::path> BackupFolders(const std::filesystem::path& mo
         if (std::find(folders.begin(), folders.end(), folder) == folders.end()) folders.push_back(folder);
     };
     std::string mounts;
-    if (ReadWholeFile(mountsFile, mounts)) {
+    if (platform::ReadWholeFile(mountsFile, mounts)) {
         std::istringstream lines(mounts);
         std::string line;
         while (std::getline(lines, line)) {
@@ -116,14 +116,14 @@ std::string BackupFileName(const std::filesystem::path& workingFile, bool newFil
     std::string name = "Backup ";
     if (newFileEachBackup) {
         // "Sept" is the one month of four letters.
-        const std::string month = model::MonthName(now.month).substr(0, now.month == 9 ? 4 : 3);
-        name += month + import::PrintfString(" %d %d at %02d%02d ", now.day, now.year, now.hour, now.minute);
+        const std::string month = base::MonthName(now.month).substr(0, now.month == 9 ? 4 : 3);
+        name += month + base::PrintfString(" %d %d at %02d%02d ", now.day, now.year, now.hour, now.minute);
     }
     return name + workingFile.filename().string();
 }
 
 std::filesystem::path BackupTo(model::Document& doc, platform::Interaction& ui, platform::Profile* profile,
-                               const BackupChoice& choice, const platform::Clock& clock, FileOps& ops) {
+                               const BackupChoice& choice, const platform::Clock& clock, platform::FileOps& ops) {
     if (doc.CurrentFileName.empty()) {
         ui.Message("Cannot Backup File. Select Save As from File Menu", "File Not Named", platform::Icon::Stop);
         return {};

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "model/document.h"
-#include "persist/file_ops.h"
+#include "platform/file_ops.h"
 #include "platform/clock.h"
 #include "platform/interaction.h"
 #include "platform/profile.h"
@@ -35,7 +35,7 @@ std::filesystem::path TimedCopyName(const std::filesystem::path& file);
 
 // The 30-second timer. autoSave is the "AutoSave" setting (default 1). A copy leaves the
 // document marked modified: the working file itself is still unsaved.
-TimerTick OnTimer(model::Document& doc, platform::Interaction& ui, bool autoSave, FileOps& ops = RealFileOps());
+TimerTick OnTimer(model::Document& doc, platform::Interaction& ui, bool autoSave, platform::FileOps& ops = platform::RealFileOps());
 
 // The "AutoSave" setting of section "LW" (default on).
 bool AutoSaveWanted(const platform::Profile& profile);
@@ -75,6 +75,6 @@ struct BackupChoice {
 // Save As first. Returns the backup's path, empty when nothing was written.
 std::filesystem::path BackupTo(model::Document& doc, platform::Interaction& ui, platform::Profile* profile,
                                const BackupChoice& choice, const platform::Clock& clock,
-                               FileOps& ops = RealFileOps());
+                               platform::FileOps& ops = platform::RealFileOps());
 
 }  // namespace lw::persist

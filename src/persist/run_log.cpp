@@ -8,8 +8,8 @@
 #include <string>
 #include <system_error>
 
-#include "model/time_text.h"
-#include "persist/atomic_file.h"
+#include "base/time_text.h"
+#include "platform/atomic_file.h"
 
 namespace lw::persist {
 
@@ -24,7 +24,7 @@ constexpr const char* kLogName = "LWDebug.txt";
 // one gets " (2)", " (3)"... before ".txt". Empty when no such name is found.
 fs::path FreeDatedName(const fs::path& folder, const platform::LocalDateTime& now) {
     char stem[96];
-    std::snprintf(stem, sizeof stem, "LWDebug %d %s %d at %02d%02d", now.day, model::MonthLabel(now.month).c_str(),
+    std::snprintf(stem, sizeof stem, "LWDebug %d %s %d at %02d%02d", now.day, base::MonthLabel(now.month).c_str(),
                   now.year, now.hour, now.minute);
     for (int n = 1; n <= 1000; ++n) {
         const std::string suffix = n == 1 ? std::string(".txt") : " (" + std::to_string(n) + ").txt";
@@ -56,7 +56,7 @@ bool RunLog::Start(const fs::path& folder, platform::Interaction& ui, const plat
 
     const fs::path logFile = folder / kLogName;
     std::string previous;
-    if (ReadWholeFile(logFile, previous) && previous.size() > 1 &&
+    if (platform::ReadWholeFile(logFile, previous) && previous.size() > 1 &&
         previous.find("Termination") == std::string::npos) {
         const fs::path kept = FreeDatedName(folder, clock.Now());
         // When the old log cannot be moved aside, leave it be and run without a log rather than

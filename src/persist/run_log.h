@@ -9,12 +9,12 @@
 #include "platform/clock.h"
 #include "platform/environment.h"
 #include "platform/interaction.h"
-#include "platform/log_sink.h"
+#include "base/log_sink.h"
 #include "platform/profile.h"
 
 namespace lw::persist {
 
-class RunLog : public platform::LogSink {
+class RunLog : public base::LogSink {
 public:
     RunLog() = default;
     // Closes the file without the termination line: only End() marks a normal end.

@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <memory>
 
-#include "persist/atomic_file.h"
+#include "platform/atomic_file.h"
 #include "persist/object_stream.h"
 #include "platform/interaction.h"
 
@@ -193,14 +193,14 @@ void ReadActivity(ObjectReader& r, TAbsence& a) {
     a.InToolbox = r.Flag();
 }
 
-void WriteDate(ObjectWriter& w, const model::CalendarDate& d) {
+void WriteDate(ObjectWriter& w, const base::CalendarDate& d) {
     w.Word(d.day);
     w.Word(d.month);
     w.Word(d.year);
 }
 
-model::CalendarDate ReadDate(ObjectReader& r) {
-    model::CalendarDate d;
+base::CalendarDate ReadDate(ObjectReader& r) {
+    base::CalendarDate d;
     d.day = r.Word();
     d.month = r.Word();
     d.year = r.Word();
@@ -471,20 +471,20 @@ LoadResult DecodeSchedule(std::string_view bytes, Document& doc) {
 }
 
 bool SaveSchedule(Document& doc, platform::Interaction& ui, const std::filesystem::path& file, int kind,
-                  FileOps& ops) {
+                  platform::FileOps& ops) {
     platform::BusyScope busy(ui);
     doc.Log("SaveBlksBegin\n");
     const std::string bytes = EncodeSchedule(doc, kind);
     std::string error;
-    switch (WriteFileAtomically(file, bytes, &error, ops)) {
-        case WriteResult::Ok:
+    switch (platform::WriteFileAtomically(file, bytes, &error, ops)) {
+        case platform::WriteResult::Ok:
             break;
-        case WriteResult::CannotCreate:
+        case platform::WriteResult::CannotCreate:
             ui.Message(
                 "Unable to create file. File may be Read Only or In use by Another Application. Use Save As to Save as a new name",
                 "File Error", platform::Icon::Stop);
             return false;
-        case WriteResult::WriteFailed:
+        case platform::WriteResult::WriteFailed:
             ui.Message("Error Saving File. Disk may be Full. Try Saving to Another Location ", "File Error",
                        platform::Icon::Stop);
             return false;
@@ -496,7 +496,7 @@ bool SaveSchedule(Document& doc, platform::Interaction& ui, const std::filesyste
 
 bool LoadSchedule(Document& doc, platform::Interaction& ui, const std::filesystem::path& file) {
     std::string bytes;
-    if (!ReadWholeFile(file, bytes)) {
+    if (!platform::ReadWholeFile(file, bytes)) {
         ui.Message(file.string(), "Linewright - Cannot Open File", platform::Icon::Stop);
         return false;
     }

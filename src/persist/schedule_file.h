@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "model/document.h"
-#include "persist/atomic_file.h"
+#include "platform/atomic_file.h"
 
 namespace lw::platform { class Interaction; }
 
@@ -44,7 +44,7 @@ LoadResult DecodeSchedule(std::string_view bytes, model::Document& doc);
 // Writes the document safely (the previous file survives any failure). On success the
 // Modified mark is cleared; on failure the user is told and the mark stays.
 bool SaveSchedule(model::Document& doc, platform::Interaction& ui, const std::filesystem::path& file, int kind,
-                  FileOps& ops = RealFileOps());
+                  platform::FileOps& ops = platform::RealFileOps());
 
 // Opens a schedule file into doc. The file is read into a fresh document first, so a file
 // that cannot be read, is not a schedule or is damaged leaves doc exactly as it was. A file

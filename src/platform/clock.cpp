@@ -4,12 +4,12 @@
 
 namespace lw::platform {
 
-model::Date Clock::Today() const {
+base::Date Clock::Today() const {
     const LocalDateTime now = Now();
-    return model::Date::FromDmy(now.day, now.month, now.year);
+    return base::Date::FromDmy(now.day, now.month, now.year);
 }
 
-std::optional<model::CalendarDate> ParseIsoDate(std::string_view text) {
+std::optional<base::CalendarDate> ParseIsoDate(std::string_view text) {
     if (text.size() != 10 || text[4] != '-' || text[7] != '-') return std::nullopt;
     auto number = [&](size_t from, size_t count) -> std::optional<int> {
         int value = 0;
@@ -23,8 +23,8 @@ std::optional<model::CalendarDate> ParseIsoDate(std::string_view text) {
     if (!year || !month || !day) return std::nullopt;
     // Date takes years below 1000 as 1900 + year; such a date cannot be meant here.
     if (*year < 1000) return std::nullopt;
-    if (!model::Date::FromDmy(*day, *month, *year).IsValid()) return std::nullopt;  // 30 February and the like
-    return model::CalendarDate{*day, *month, *year};
+    if (!base::Date::FromDmy(*day, *month, *year).IsValid()) return std::nullopt;  // 30 February and the like
+    return base::CalendarDate{*day, *month, *year};
 }
 
 SystemClock::SystemClock(std::string_view todayOverride) : override_(ParseIsoDate(todayOverride)) {}

@@ -4,7 +4,7 @@
 #include <optional>
 #include <string_view>
 
-#include "model/date.h"
+#include "base/date.h"
 #include "platform/environment.h"
 
 namespace lw::platform {
@@ -20,7 +20,7 @@ public:
     virtual ~Clock() = default;
     virtual LocalDateTime Now() const = 0;
     // The day number of Now()'s date.
-    model::Date Today() const;
+    base::Date Today() const;
 };
 
 // Local time of the system. A valid date override replaces the date and keeps the real time of day.
@@ -35,7 +35,7 @@ public:
     bool HasDateOverride() const { return override_.has_value(); }
 
 private:
-    std::optional<model::CalendarDate> override_;
+    std::optional<base::CalendarDate> override_;
 };
 
 // Always answers the same moment until told otherwise.
@@ -50,6 +50,6 @@ private:
 };
 
 // "YYYY-MM-DD" with a real calendar date and a four-digit year of 1000 or later; nullopt otherwise.
-std::optional<model::CalendarDate> ParseIsoDate(std::string_view text);
+std::optional<base::CalendarDate> ParseIsoDate(std::string_view text);
 
 }  // namespace lw::platform

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "model/time_text.h"
+#include "base/time_text.h"
 
 namespace lw::platform {
 
@@ -20,13 +20,13 @@ constexpr size_t kFullColorsLength = 155;
 
 uint8_t ColourPart(std::string_view text, size_t pos) {
     if (pos >= text.size()) return 0;
-    return static_cast<uint8_t>(std::clamp(model::LeadingInt(text.substr(pos)), 0, 255));
+    return static_cast<uint8_t>(std::clamp(base::LeadingInt(text.substr(pos)), 0, 255));
 }
 
 // Only the first character of the padding value counts.
 int PaddingValue(const Profile& profile, std::string_view key, std::string_view fallback) {
     const std::string text = profile.GetString(kSection, key, fallback);
-    return model::LeadingInt(std::string_view(text).substr(0, std::min<size_t>(text.size(), 1)));
+    return base::LeadingInt(std::string_view(text).substr(0, std::min<size_t>(text.size(), 1)));
 }
 
 bool ReadSwitch(const Profile& profile, std::string_view key, bool fallback) {

@@ -2,8 +2,8 @@
 
 #include <system_error>
 
-#include "model/time_text.h"
-#include "persist/atomic_file.h"
+#include "base/time_text.h"
+#include "platform/atomic_file.h"
 
 namespace lw::platform {
 
@@ -143,7 +143,7 @@ fs::path Profile::DefaultPath(const EnvironmentLookup& env) {
 
 std::optional<std::string> Profile::Find(std::string_view section, std::string_view key) const {
     std::string text;
-    if (!persist::ReadWholeFile(file_, text)) return std::nullopt;
+    if (!platform::ReadWholeFile(file_, text)) return std::nullopt;
     const Location where = Locate(text, section, key);
     if (!where.keyFound) return std::nullopt;
     return text.substr(where.valueBegin, where.valueEnd - where.valueBegin);
@@ -157,7 +157,7 @@ std::string Profile::GetString(std::string_view section, std::string_view key, s
 int Profile::GetInt(std::string_view section, std::string_view key, int fallback) const {
     const auto value = Find(section, key);
     if (!value || value->empty()) return fallback;
-    return model::LeadingInt(*value);
+    return base::LeadingInt(*value);
 }
 
 std::optional<std::vector<uint8_t>> Profile::GetStruct(std::string_view section, std::string_view key,
@@ -188,14 +188,14 @@ bool Profile::WriteString(std::string_view section, std::string_view key, std::s
         if (fs::path resolved = fs::canonical(file_, ec); !ec) target = std::move(resolved);
     }
     std::string text;
-    if (fs::exists(fs::symlink_status(target, ec)) && !persist::ReadWholeFile(target, text))
+    if (fs::exists(fs::symlink_status(target, ec)) && !platform::ReadWholeFile(target, text))
         return false;  // never replace a file we could not read: its other settings would be lost
     const std::string updated = WithValue(text, section, key, value);
     if (target.has_parent_path()) {
         fs::create_directories(target.parent_path(), ec);
         if (ec) return false;
     }
-    return persist::WriteFileAtomically(target, updated) == persist::WriteResult::Ok;
+    return platform::WriteFileAtomically(target, updated) == platform::WriteResult::Ok;
 }
 
 bool Profile::WriteInt(std::string_view section, std::string_view key, int value) {

@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include "output/pairing_reports.h"
 #include "platform/profile.h"
 #include "rules/block_checks.h"
 
@@ -110,7 +109,7 @@ bool RepairAssignments(Document& doc, platform::Interaction& ui) {
 }
 
 BuildOutcome BuildBlocks(Document& doc, Board& board, platform::Interaction& ui, const platform::Profile& profile,
-                         const BuildOptions& options) {
+                         const BuildOptions& options, const PairingWarningsReport& showWarnings) {
     BuildOutcome outcome;
     if (doc.BlocksBuilt) {
         outcome.built = true;
@@ -121,7 +120,7 @@ BuildOutcome BuildBlocks(Document& doc, Board& board, platform::Interaction& ui,
 
     int invalid = FirstInvalidPairing(doc);
     if (invalid >= 0) {
-        output::ShowPairingReport(doc, ui);
+        if (showWarnings) showWarnings(doc, ui);
         invalid = FirstInvalidPairing(doc);
         if (invalid >= 0 &&
             ui.Ask("Not all Pairings are Valid. Do you want to edit the pairings to correct the errors as noted.",

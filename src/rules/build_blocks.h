@@ -3,6 +3,7 @@
 // assignments that disagree with the pairing table, computes credit, legality and the reserve
 // cut-off, and tells the windows what to show.
 #include <cstdint>
+#include <functional>
 
 #include "model/document.h"
 #include "platform/interaction.h"
@@ -40,8 +41,13 @@ struct BuildOutcome {
 // Sets every assignment straight with the pairing table; the notes are shown through ui.
 // Returns whether anything was repaired.
 bool RepairAssignments(model::Document& doc, platform::Interaction& ui);
+// Shows the pairing warnings report; the caller passes the output layer's report in.
+using PairingWarningsReport = std::function<void(model::Document&, platform::Interaction&)>;
+// When a pairing is invalid, showWarnings (if given) runs before the planner is asked whether to
+// edit the pairings.
 BuildOutcome BuildBlocks(model::Document& doc, Board& board, platform::Interaction& ui,
-                         const platform::Profile& profile, const BuildOptions& options);
+                         const platform::Profile& profile, const BuildOptions& options,
+                         const PairingWarningsReport& showWarnings = nullptr);
 // Takes the blocks down as the complement and roster commands do (clears BlocksBuilt; the UI hides its windows
 // and saves its view settings itself).
 void TakeDownBlocks(model::Document& doc, Board& board);

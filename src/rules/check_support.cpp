@@ -21,7 +21,7 @@ int SpanDays(int32_t end) {
     return 1 + (end - kDayMinutes + kDayMinutes - 1) / kDayMinutes;
 }
 
-model::CalendarDate DateOfDay(const Document& doc, int w) {
+base::CalendarDate DateOfDay(const Document& doc, int w) {
     if (w < 0) return {};
     if (w < kMonthOffset) return doc.PrevDates[static_cast<size_t>(w)];
     const int d = w - kMonthOffset;
@@ -45,7 +45,7 @@ void AppendPadded(std::string& out, int32_t value, int width) {
 }
 }  // namespace
 
-void AppendDate(std::string& out, const model::CalendarDate& date) {
+void AppendDate(std::string& out, const base::CalendarDate& date) {
     const int32_t d = date.day, m = date.month, y = date.year;
     if (d >= 0 && d <= 99 && m >= 0 && m <= 99 && y >= 0 && y <= 9999) {
         const char text[10] = {char('0' + d / 10), char('0' + d % 10), '/', char('0' + m / 10), char('0' + m % 10), '/',

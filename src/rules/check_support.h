@@ -46,7 +46,7 @@ int SpanDays(int32_t end);
 inline int32_t FatigueCarriedIn(const TPilot& p) { return p.ReservedSettingsA[0]; }
 
 // The date of extended day w (0..30 the days before the month, 31 + d day index d).
-model::CalendarDate DateOfDay(const Document& doc, int w);
+base::CalendarDate DateOfDay(const Document& doc, int w);
 inline int DayOfMonth(const Document& doc, int d) { return doc.DayDate[static_cast<size_t>(d)].day; }
 
 // An activity code without its trailing blanks ("GO " and "GO" are the same day off).
@@ -71,7 +71,7 @@ inline void AppendDay(std::string& out, int32_t day) {
     AppendNumber(out, day);
 }
 // "%02d/%02d/%04d"
-void AppendDate(std::string& out, const model::CalendarDate& date);
+void AppendDate(std::string& out, const base::CalendarDate& date);
 
 inline void Flag(std::array<int8_t, model::kDayCells>& marks, int d) {
     if (d >= 0 && d <= kLastDayCell) marks[static_cast<size_t>(d)] = 1;

@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "model/time_text.h"
+#include "base/time_text.h"
 #include "rules/roster_edit.h"
 
 namespace lw::rules {
@@ -76,12 +76,12 @@ void NoteMarkedDay(const Document& doc, TPair& q, int day, std::string_view mark
 
 std::string DateText(const Document& doc, int day) {
     static constexpr std::array<const char*, 7> kWeekdays = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
-    const model::Date date = doc.DateOf(day);
-    const model::CalendarDate cd = date.Split();
+    const base::Date date = doc.DateOf(day);
+    const base::CalendarDate cd = date.Split();
     const int weekday = std::clamp(date.Weekday(), 0, 6);
     char text[64];
     std::snprintf(text, sizeof text, "%s %02d %s %04d", kWeekdays[At(weekday)], cd.day,
-                  model::MonthName(cd.month).substr(0, 3).c_str(), cd.year);
+                  base::MonthName(cd.month).substr(0, 3).c_str(), cd.year);
     return text;
 }
 
@@ -339,12 +339,13 @@ void FlagTwoCaptPairs(Document& doc) {
 }
 
 BuildOutcome ChangeCrewComplement(Document& doc, Board& board, platform::Interaction& ui,
-                                  const platform::Profile& profile, const ComplementChooser& choose) {
+                                  const platform::Profile& profile, const ComplementChooser& choose,
+                                  const PairingWarningsReport& showWarnings) {
     TakeDownBlocks(doc, board);
     ComplementDialog dialog = OpenCrewComplement(doc);
     const std::vector<bool> chosen = choose(dialog);
     CloseCrewComplement(doc, board, ui, dialog, chosen);
-    return BuildBlocks(doc, board, ui, profile, BuildOptions{true, true, false});
+    return BuildBlocks(doc, board, ui, profile, BuildOptions{true, true, false}, showWarnings);
 }
 
 }  // namespace lw::rules

@@ -61,6 +61,7 @@ using ComplementChooser = std::function<std::vector<bool>(const ComplementDialog
 // "Change Pairing Crew Complement...": takes the blocks down, opens the dialog, lets the
 // planner choose, closes it and builds the blocks again with the pairings and bids shown.
 BuildOutcome ChangeCrewComplement(model::Document& doc, Board& board, platform::Interaction& ui,
-                                  const platform::Profile& profile, const ComplementChooser& choose);
+                                  const platform::Profile& profile, const ComplementChooser& choose,
+                                  const PairingWarningsReport& showWarnings = nullptr);
 
 }  // namespace lw::rules

@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "model/time_text.h"
+#include "base/time_text.h"
 
 namespace lw::rules::dutyrule {
 
@@ -139,9 +139,9 @@ void ReadBlockDuty(const Document& doc, const TPilot& p, DutyDays& days) {
                 else
                     days.SetDuty(x, 0, 0);
                 // The pairing file gives the duty minutes falling on each calendar day.
-                days.dayDuty[static_cast<size_t>(x)] += model::GetInt(q->SourceLine, 343 + 4 * k, 4);
+                days.dayDuty[static_cast<size_t>(x)] += base::GetInt(q->SourceLine, 343 + 4 * k, 4);
                 if (k == span - 1) {
-                    const int32_t spill = model::GetInt(q->SourceLine, 347 + 4 * k, 4);
+                    const int32_t spill = base::GetInt(q->SourceLine, 347 + 4 * k, 4);
                     if (spill > 0) days.dayDuty[static_cast<size_t>(x + 1)] += spill;
                 }
             }

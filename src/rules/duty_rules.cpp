@@ -23,12 +23,12 @@ enum class Scheme { Sixty, Seventy };
 // The dates of w = 0..92 as "dd/mm/yyyy", kept while the month's dates stay the same.
 const std::array<std::string, kDays>& DateTexts(const Document& doc) {
     struct Cache {
-        std::array<model::CalendarDate, kDays> dates{};
+        std::array<base::CalendarDate, kDays> dates{};
         std::array<std::string, kDays> texts{};
         bool filled = false;
     };
     static thread_local Cache cache;
-    std::array<model::CalendarDate, kDays> dates;
+    std::array<base::CalendarDate, kDays> dates;
     for (int w = 0; w < kDays; ++w) dates[static_cast<size_t>(w)] = DateOfDay(doc, w);
     if (!cache.filled || dates != cache.dates) {
         cache.dates = dates;
@@ -189,7 +189,7 @@ private:
             p_.RuleLog += "Next Month.+";
             return;
         }
-        const model::CalendarDate date = DateOfDay(doc_, v);
+        const base::CalendarDate date = DateOfDay(doc_, v);
         p_.RuleLog += "on ";
         AppendNumber(p_.RuleLog, date.day);
         p_.RuleLog += '/';

@@ -5,7 +5,7 @@
 #include <limits>
 #include <optional>
 
-#include "model/time_text.h"
+#include "base/time_text.h"
 #include "rules/history_undo.h"
 #include "rules/roster_edit.h"
 
@@ -48,14 +48,14 @@ std::optional<int32_t> Minutes(int64_t hours, int64_t minutes) {
 // cannot carry (a negative balance from the extract).
 std::optional<int32_t> HoursField(const std::string& text, const std::string& shown, int32_t stored) {
     if (text == shown) return stored;
-    const auto v = model::ScanHoursMinutes(text);
+    const auto v = base::ScanHoursMinutes(text);
     if (!v) return std::nullopt;
     return Minutes(v->hours, v->minutes);
 }
 
 std::optional<int32_t> CheckInField(const std::string& text, const std::string& shown, int32_t stored) {
     if (text == shown) return stored;
-    const auto v = model::ScanDaysHoursMinutes(text);
+    const auto v = base::ScanDaysHoursMinutes(text);
     if (!v || v->hours > 23 || v->days > model::kDayCells) return std::nullopt;
     const auto time = Minutes(v->hours, v->minutes);
     if (!time) return std::nullopt;
@@ -64,7 +64,7 @@ std::optional<int32_t> CheckInField(const std::string& text, const std::string& 
 
 // A previous-month time: -1 when unreadable.
 int32_t PrevTimeField(const std::string& text, const std::string& shown, int32_t stored, bool hourLimit) {
-    return text == shown ? stored : model::ParseTime(text, hourLimit);
+    return text == shown ? stored : base::ParseTime(text, hourLimit);
 }
 
 }  // namespace
@@ -82,14 +82,14 @@ EmployeeFields ReadEmployeeFields(const Document& doc, int crew, int prevDayW) {
     f.phone1 = p.Phone1;
     f.phone2 = p.Phone2;
     f.quickNotes = p.QuickNotes;
-    f.creditCarriedIn = model::FormatTime(p.CreditCarriedIn);
-    f.extraCredits = model::FormatTime(p.ExtraCredits);
-    f.timeBank = model::FormatTime(p.TimeBank);
-    f.trainingAtHome = model::FormatTime(p.TrainingAtHome);
+    f.creditCarriedIn = base::FormatTime(p.CreditCarriedIn);
+    f.extraCredits = base::FormatTime(p.ExtraCredits);
+    f.timeBank = base::FormatTime(p.TimeBank);
+    f.trainingAtHome = base::FormatTime(p.TrainingAtHome);
     f.legalCheckIn = CheckInText(p.LegalCheckIn);
-    f.draftCredits = model::FormatTime(p.DraftCredits);
-    f.minBlock = model::FormatTime(doc.EffectiveMinBlock(p));
-    f.maxBlock = model::FormatTime(doc.EffectiveMaxBlock(p));
+    f.draftCredits = base::FormatTime(p.DraftCredits);
+    f.minBlock = base::FormatTime(doc.EffectiveMinBlock(p));
+    f.maxBlock = base::FormatTime(doc.EffectiveMaxBlock(p));
     f.minDaysOff = std::to_string(doc.EffectiveMinDaysOff(p));
     f.qualification = p.Qualification;
     f.languageBits = p.LanguageBits;
@@ -102,17 +102,17 @@ EmployeeFields ReadEmployeeFields(const Document& doc, int crew, int prevDayW) {
 
     const int w = std::clamp(prevDayW, 0, model::kPrevDays - 1);
     const model::DayValues& v = p.PrevDayData[At(w)];
-    const model::CalendarDate date = doc.PrevDates[At(w)];
+    const base::CalendarDate date = doc.PrevDates[At(w)];
     char dateText[48];
     std::snprintf(dateText, sizeof dateText, "%02d/%02d/%04d", date.day, date.month, date.year);
     f.prevDay.w = w;
     f.prevDay.date = dateText;
     f.prevDay.code = p.DayText[At(w)];
-    f.prevDay.hardTime = model::FormatTime(v[model::kPrevHardTime]);
-    f.prevDay.dutyStart = model::FormatTime(v[model::kPrevDutyStart]);
-    f.prevDay.dutyLength = model::FormatTime(v[model::kPrevDutyLength]);
-    f.prevDay.pairStart = model::FormatTime(v[model::kPrevPairStart]);
-    f.prevDay.pairTafb = model::FormatTime(v[model::kPrevPairTafb]);
+    f.prevDay.hardTime = base::FormatTime(v[model::kPrevHardTime]);
+    f.prevDay.dutyStart = base::FormatTime(v[model::kPrevDutyStart]);
+    f.prevDay.dutyLength = base::FormatTime(v[model::kPrevDutyLength]);
+    f.prevDay.pairStart = base::FormatTime(v[model::kPrevPairStart]);
+    f.prevDay.pairTafb = base::FormatTime(v[model::kPrevPairTafb]);
     f.prevDay.worked = v[model::kPrevWorked];
     f.prevDay.carsDuty = v[model::kPrevCarsDuty] != 0;
 
@@ -159,15 +159,15 @@ bool ApplyEmployeeEdit(Document& doc, Board& board, platform::Interaction& ui, i
     const auto checkIn = CheckInField(f.legalCheckIn, shown.legalCheckIn, current.LegalCheckIn);
     if (!carriedIn || !extra || !timeBank || !atHome || !checkIn) return refuse(kHoursMinutesError);
     const int32_t draft =
-        f.draftCredits == shown.draftCredits ? current.DraftCredits : model::ParseHoursEntry(f.draftCredits);
+        f.draftCredits == shown.draftCredits ? current.DraftCredits : base::ParseHoursEntry(f.draftCredits);
     if (draft < 0) return refuse(kHoursMinutesError);
 
     // The limits are chosen from lists; one left as shown keeps what is stored (0 = the default).
     const bool minBlockChosen = f.minBlock != shown.minBlock;
     const bool maxBlockChosen = f.maxBlock != shown.maxBlock;
     const bool daysOffChosen = f.minDaysOff != shown.minDaysOff;
-    const int32_t minBlock = minBlockChosen ? model::ParseTime(f.minBlock, false) : 1;
-    const int32_t maxBlock = maxBlockChosen ? model::ParseTime(f.maxBlock, false) : 1;
+    const int32_t minBlock = minBlockChosen ? base::ParseTime(f.minBlock, false) : 1;
+    const int32_t maxBlock = maxBlockChosen ? base::ParseTime(f.maxBlock, false) : 1;
     if (minBlock < 1 || minBlock > kLongestBlockChoice || maxBlock < 1 || maxBlock > kLongestBlockChoice)
         return refuse("Min and Max Block must be chosen from 00:01 to 120:00");
     const auto daysOff = daysOffChosen ? ReadEmployeeNumber(f.minDaysOff) : std::optional<int32_t>(kFewestDaysOff);

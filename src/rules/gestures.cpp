@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "model/time_text.h"
+#include "base/time_text.h"
 #include "platform/profile.h"
 #include "rules/block_checks.h"
 
@@ -39,7 +39,7 @@ bool HasDigit(std::string_view text) {
 
 // An entry that does not read, or reads negative, is kept as 0.
 int32_t EntryMinutes(std::string_view text, bool hourLimit) {
-    const int32_t minutes = model::ParseTime(text, hourLimit);
+    const int32_t minutes = base::ParseTime(text, hourLimit);
     return minutes < 0 ? 0 : minutes;
 }
 
@@ -61,15 +61,15 @@ ActivityDetails ReadActivityDetails(const Document& doc, int crew, int day) {
     if (day < 0) {
         // Last month's day is history: what the extract brought, to look at only.
         const size_t w = static_cast<size_t>(day + model::kPrevDays);
-        const model::CalendarDate& date = doc.PrevDates[w];
+        const base::CalendarDate& date = doc.PrevDates[w];
         std::snprintf(buf, sizeof buf, "%d %d %d", date.day, date.month, date.year);
         d.date = buf;
         d.code = p.DayText[w];
         const model::DayValues& v = p.PrevDayData[w];
-        d.start = model::FormatTime(v[model::kPrevDutyStart]);
-        d.atWork = model::FormatTime(v[model::kPrevDutyLength]);
-        d.credit = model::FormatTime(v[4]);
-        d.hardTime = model::FormatTime(v[model::kPrevHardTime]);
+        d.start = base::FormatTime(v[model::kPrevDutyStart]);
+        d.atWork = base::FormatTime(v[model::kPrevDutyLength]);
+        d.credit = base::FormatTime(v[4]);
+        d.hardTime = base::FormatTime(v[model::kPrevHardTime]);
         d.reserve = v[model::kPrevWorked] == 2;
         d.containsDuty = v[model::kPrevWorked] == 1 || v[model::kPrevWorked] == 2;
         d.carsDuty = v[model::kPrevCarsDuty] != 0;
@@ -81,10 +81,10 @@ ActivityDetails ReadActivityDetails(const Document& doc, int crew, int day) {
     d.code = p.DayCode[static_cast<size_t>(day)];
     d.extractCode = p.DayExtractCode[static_cast<size_t>(day)];
     const model::DayValues& v = p.DayActivity[static_cast<size_t>(day)];
-    d.start = model::FormatTime(v[model::kActStart]);
-    d.atWork = model::FormatTime(v[model::kActDuration]);
-    d.credit = model::FormatTime(v[model::kActCredit]);
-    d.hardTime = model::FormatTime(v[model::kActHardTime]);
+    d.start = base::FormatTime(v[model::kActStart]);
+    d.atWork = base::FormatTime(v[model::kActDuration]);
+    d.credit = base::FormatTime(v[model::kActCredit]);
+    d.hardTime = base::FormatTime(v[model::kActHardTime]);
     d.reserve = v[model::kActReserve] != 0;
     d.containsDuty = v[model::kActContainsDuty] != 0;
     d.excludeCredit = v[model::kActExcludeCredit] != 0;

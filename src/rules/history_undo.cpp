@@ -45,8 +45,8 @@ std::string ListText(const Document& doc) {
     for (const TAction& a : doc.History.Actions()) {
         const int32_t number =
             a.Pair >= 0 && a.Pair < model::kPairSlots ? doc.Pairings[static_cast<size_t>(a.Pair)].PairNumber : 0;
-        const model::CalendarDate date =
-            a.Day >= 0 && a.Day < model::kDayCells ? doc.DayDate[static_cast<size_t>(a.Day)] : model::CalendarDate{};
+        const base::CalendarDate date =
+            a.Day >= 0 && a.Day < model::kDayCells ? doc.DayDate[static_cast<size_t>(a.Day)] : base::CalendarDate{};
         std::snprintf(line, sizeof line, "%s\t%d\t%02d/%02d/%04d\t", a.Kind == History::kAssigned ? "Assign" : "Remove",
                       number, date.day, date.month, date.year);
         text += line;

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <cstdio>
 
-#include "model/time_text.h"
+#include "base/time_text.h"
 #include "rules/assignment.h"
 #include "rules/block_checks.h"
 
@@ -50,11 +50,11 @@ std::optional<PairProps> OpenPairProps(const model::Document& doc, int pair, int
     props.creditInUse = TakesExcludedCredit(doc, q);
     if (props.creditInUse) {
         props.shownCredit = q.ExcludedCredit[d];
-        props.creditText = model::FormatTime(props.shownCredit);
+        props.creditText = base::FormatTime(props.shownCredit);
     }
     char caption[64];
     std::snprintf(caption, sizeof caption, "Properties for %c%04d on %s %02d", doc.GroupLetter(), q.PairNumber,
-                  model::MonthLabel(doc.DayDate[d].month).c_str(), doc.DayDate[d].day);
+                  base::MonthLabel(doc.DayDate[d].month).c_str(), doc.DayDate[d].day);
     props.caption = caption;
     return props;
 }
@@ -73,7 +73,7 @@ bool ApplyPairProps(model::Document& doc, platform::Interaction& ui, const PairP
     if (!opened.creditInUse) return true;
 
     // The edit's mask holds "##:##".
-    const int32_t credit = model::ParseTime(creditText.substr(0, 5), false);
+    const int32_t credit = base::ParseTime(creditText.substr(0, 5), false);
     if (credit == -1) {
         ui.Message("Invalid Excluded Credits Entry. Please Correct", kTitle);
         return false;
@@ -83,8 +83,8 @@ bool ApplyPairProps(model::Document& doc, platform::Interaction& ui, const PairP
         ui.Message("Excluded Credits is More Than Total Pairing Credits in this Month. Please Correct Entry", kTitle);
         return false;
     }
-    const std::string question = "Confirm - Total Pairing Credit " + model::FormatTime(q.TotalCredit) + ".  Excluded " +
-                                 model::FormatTime(credit) + ".  Included " + model::FormatTime(Included(q.TotalCredit, credit));
+    const std::string question = "Confirm - Total Pairing Credit " + base::FormatTime(q.TotalCredit) + ".  Excluded " +
+                                 base::FormatTime(credit) + ".  Included " + base::FormatTime(Included(q.TotalCredit, credit));
     if (ui.Ask(question, kTitle, platform::Buttons::YesNo) != platform::Answer::Yes) return false;
     q.ExcludedCredit[d] = credit;
     doc.Modified = true;

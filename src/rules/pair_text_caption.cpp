@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "model/time_text.h"
+#include "base/time_text.h"
 
 namespace lw::rules {
 
@@ -21,9 +21,9 @@ std::string PairTextCaption(const model::Document& doc, const model::TPair& pair
     if (legal > 1440) legal -= 1440;
     int64_t duty = 0;
     for (size_t d = 0; d < 6; ++d) duty += pair.DailyDuty[d];
-    return "ON " + model::FormatTime(pair.ReportTime) + " OFF " + model::FormatTime(pair.ReleaseTime) + " CREDIT " +
-           model::FormatTime(pair.TotalCredit) + " LEGAL AT " + model::FormatTime(Clamped(legal)) + " Type " + pair.PairType +
-           " Fat Unit " + model::FormatTime(pair.FatigueUnits) + " Duty " + model::FormatTime(Clamped(duty));
+    return "ON " + base::FormatTime(pair.ReportTime) + " OFF " + base::FormatTime(pair.ReleaseTime) + " CREDIT " +
+           base::FormatTime(pair.TotalCredit) + " LEGAL AT " + base::FormatTime(Clamped(legal)) + " Type " + pair.PairType +
+           " Fat Unit " + base::FormatTime(pair.FatigueUnits) + " Duty " + base::FormatTime(Clamped(duty));
 }
 
 }  // namespace lw::rules

@@ -2,7 +2,7 @@
 #include <algorithm>
 #include <array>
 
-#include "model/time_text.h"
+#include "base/time_text.h"
 #include "rules/check_support.h"
 
 namespace lw::rules::blockcheck {
@@ -34,11 +34,11 @@ void AppendRunDays(const Document& doc, std::string& out, const std::array<bool,
     for (int w = 29; w < 70; ++w) {
         if (!flagged[static_cast<size_t>(w)]) continue;
         if (w < kMonthOffset) {
-            const model::CalendarDate date = DateOfDay(doc, w);
+            const base::CalendarDate date = DateOfDay(doc, w);
             out += w == 29 ? " " : " <- ";
             AppendNumber(out, date.day);
             out += ' ';
-            out += model::MonthLabel(date.month);
+            out += base::MonthLabel(date.month);
             out += ' ';
         } else if (w >= doc.DayCount + kMonthOffset) {
             // From the first day after the month on: " %d" would read as a day of this month.
@@ -172,7 +172,7 @@ void CheckCheckPilotCredit(Document& doc, TPilot& p) {
             credit += q->TotalCredit;
         }
     }
-    if (credit > limit) p.IllegalText += "Check Pilot Pair Credit > " + model::FormatTime(limit);
+    if (credit > limit) p.IllegalText += "Check Pilot Pair Credit > " + base::FormatTime(limit);
 }
 
 void CheckPairTextDays(Document& doc, TPilot& p, std::string_view marker, std::string_view heading) {

@@ -200,12 +200,13 @@ bool MoveOnRoster(Document& doc, int row, int newIndex) {
 }
 
 std::optional<BuildOutcome> EditRoster(Document& doc, Board& board, platform::Interaction& ui,
-                                       const platform::Profile& profile, const std::function<void()>& edit) {
+                                       const platform::Profile& profile, const std::function<void()>& edit,
+                                       const PairingWarningsReport& showWarnings) {
     const bool wasBuilt = doc.BlocksBuilt != 0;
     TakeDownBlocks(doc, board);
     edit();
     if (!wasBuilt) return std::nullopt;
-    return BuildBlocks(doc, board, ui, profile, BuildOptions{});
+    return BuildBlocks(doc, board, ui, profile, BuildOptions{}, showWarnings);
 }
 
 }  // namespace lw::rules

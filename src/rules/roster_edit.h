@@ -76,6 +76,7 @@ bool MoveOnRoster(model::Document& doc, int row, int newIndex);
 // "Roster...": takes the blocks down, runs the dialog (edit), and builds them again when
 // they had been built. nullopt when the blocks were not built before.
 std::optional<BuildOutcome> EditRoster(model::Document& doc, Board& board, platform::Interaction& ui,
-                                       const platform::Profile& profile, const std::function<void()>& edit);
+                                       const platform::Profile& profile, const std::function<void()>& edit,
+                                       const PairingWarningsReport& showWarnings = nullptr);
 
 }  // namespace lw::rules

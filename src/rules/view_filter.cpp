@@ -4,7 +4,7 @@
 #include <cstdio>
 
 #include "model/activity_codes.h"
-#include "model/time_text.h"
+#include "base/time_text.h"
 #include "rules/check_support.h"
 
 namespace lw::rules {
@@ -87,7 +87,7 @@ std::vector<int> SelectDisplayRows(const Document& doc, const ViewSettings& s) {
 
 std::vector<std::string> SplitSearchText(std::string_view text, platform::Interaction& ui) {
     std::string upper(text.substr(0, kMaxSearchText));
-    model::UpperCase(upper);
+    base::UpperCase(upper);
     std::vector<std::string> words;
     std::string word;
     for (size_t i = 0; i <= upper.size(); ++i) {

@@ -1,8 +1,8 @@
 #include "rules/whos_legal.h"
 
 #include "bids/filters.h"
-#include "import/extract_text.h"
-#include "model/time_text.h"
+#include "base/text.h"
+#include "base/time_text.h"
 
 namespace lw::rules {
 
@@ -10,7 +10,7 @@ namespace {
 
 using model::Document;
 using model::TPair;
-using import::PrintfString;
+using base::PrintfString;
 
 constexpr std::string_view kCrewRestMarker = "***";
 constexpr int kFiguredPairingDays = 6;
@@ -44,10 +44,10 @@ std::string KeyFigures(const Document& doc, const TPair& q) {
     // The clock time from which the crew may report again, whatever day that falls on.
     int32_t legal = (q.ReleaseTime + rest) % 1440;
     if (legal < 0) legal += 1440;
-    return PrintfString("Pair %d   On %02d:%02d   Off %02d:%02d   Credit %d:%02d  Hard %s  Duty %s  Legal %d:%02d  %s ",
+    return base::PrintfString("Pair %d   On %02d:%02d   Off %02d:%02d   Credit %d:%02d  Hard %s  Duty %s  Legal %d:%02d  %s ",
                         q.PairNumber, q.ReportTime / 60, q.ReportTime % 60, q.ReleaseTime / 60, q.ReleaseTime % 60,
-                        q.TotalCredit / 60, q.TotalCredit % 60, model::FormatTime(hard).c_str(),
-                        model::FormatTime(duty).c_str(), legal / 60, legal % 60, CrewRestCode(q).c_str()) +
+                        q.TotalCredit / 60, q.TotalCredit % 60, base::FormatTime(hard).c_str(),
+                        base::FormatTime(duty).c_str(), legal / 60, legal % 60, CrewRestCode(q).c_str()) +
            FilterNote(doc);
 }
 
@@ -61,7 +61,7 @@ std::string HolderText(const Document& doc, const TPair& q, int pair, int day) {
     const int dayOfMonth = doc.DayDate[static_cast<size_t>(day)].day;
     const int holder = HolderOf(doc, pair, day);
     const std::string name = holder >= 0 ? doc.Crew[static_cast<size_t>(holder)].Name : std::string();
-    return PrintfString("Pair %d on the %d%s assigned to %s (%d)", q.PairNumber, dayOfMonth,
+    return base::PrintfString("Pair %d on the %d%s assigned to %s (%d)", q.PairNumber, dayOfMonth,
                         DaySuffix(dayOfMonth).c_str(), name.c_str(), holder + 1) +
            FilterNote(doc);
 }
@@ -113,9 +113,9 @@ WhosLegalLists WhosLegal(Document& doc, int pair, int day) {
     WhosLegalLists lists;
     if (!ValidPair(doc, pair) || !ValidMonthDay(doc, day)) return lists;
     const TPair& q = doc.Pairings[static_cast<size_t>(pair)];
-    const model::CalendarDate date = doc.DayDate[static_cast<size_t>(day)];
+    const base::CalendarDate date = doc.DayDate[static_cast<size_t>(day)];
     lists.caption =
-        PrintfString("Linewright - %04d on %02d %s", q.PairNumber, date.day, model::MonthLabel(date.month).c_str());
+        base::PrintfString("Linewright - %04d on %02d %s", q.PairNumber, date.day, base::MonthLabel(date.month).c_str());
 
     const int crew = doc.CrewCount < model::kCrewRows ? doc.CrewCount : model::kCrewRows;
     std::vector<bool> legal(static_cast<size_t>(crew > 0 ? crew : 0), false);
@@ -125,9 +125,9 @@ WhosLegalLists WhosLegal(Document& doc, int pair, int day) {
         if (p.BidsReserve || p.ReserveLine) continue;
         const int trial = TrialAssign(doc, c, pair, day);
         if (trial == kTrialLegal)
-            lists.legal.push_back(PrintfString("%03d %s", c + 1, p.Name.c_str()));
+            lists.legal.push_back(base::PrintfString("%03d %s", c + 1, p.Name.c_str()));
         else if (trial == kTrialException)
-            lists.legal.push_back(PrintfString("%03d Exception-> %s", c + 1, p.Name.c_str()));
+            lists.legal.push_back(base::PrintfString("%03d Exception-> %s", c + 1, p.Name.c_str()));
         legal[static_cast<size_t>(c)] = trial != kTrialRefused;
     }
 
@@ -137,8 +137,8 @@ WhosLegalLists WhosLegal(Document& doc, int pair, int day) {
         if (!saved.present) continue;
         for (int number : saved.numbers) {
             if (number != q.PairNumber) continue;
-            lists.bidders.push_back(legal[static_cast<size_t>(c)] ? PrintfString("%03d <<< %s", c + 1, p.Name.c_str())
-                                                                 : PrintfString("%03d %s", c + 1, p.Name.c_str()));
+            lists.bidders.push_back(legal[static_cast<size_t>(c)] ? base::PrintfString("%03d <<< %s", c + 1, p.Name.c_str())
+                                                                 : base::PrintfString("%03d %s", c + 1, p.Name.c_str()));
             break;
         }
     }
@@ -151,7 +151,7 @@ bool AssignFromWhosLegal(Document& doc, Board& board, platform::Interaction& ui,
         ui.Message("You have not Selected an Employee", "Linewright", platform::Icon::Information);
         return false;
     }
-    const int position = model::LeadingInt(selectedLine.substr(0, 3));
+    const int position = base::LeadingInt(selectedLine.substr(0, 3));
     const int result = AssignPair(doc, board, ui, position - 1, pair, day, false);
     if (result == kAssignDone || result == kAssignReserveDeclined) return true;
     ui.Message(AssignResultMessage(result), "Linewright", platform::Icon::Information);

@@ -14,8 +14,8 @@
 #include <string_view>
 #include <unordered_map>
 
-#include "model/date.h"
-#include "model/time_text.h"
+#include "base/date.h"
+#include "base/time_text.h"
 #include "rules/check_support.h"
 #include "rules/pair_properties.h"
 #include "rules/roster_edit.h"
@@ -620,8 +620,8 @@ void BlockGridView::PaintDayLines(QPainter& p, int top, int bottom, int firstCol
             const auto& label = doc.DayLabel[static_cast<size_t>(d)];
             weekday = label[0] == 'S' && label[1] == 'A' ? 6 : label[0] == 'M' ? 1 : 0;
         } else {
-            const model::CalendarDate& date = doc.PrevDates[static_cast<size_t>(d + model::kPrevDays)];
-            weekday = date.year > 0 ? model::Date::FromDmy(date.day, date.month, date.year).Weekday() : 0;
+            const base::CalendarDate& date = doc.PrevDates[static_cast<size_t>(d + model::kPrevDays)];
+            weekday = date.year > 0 ? base::Date::FromDmy(date.day, date.month, date.year).Weekday() : 0;
         }
         const int x = DayLeft(d);
         if (weekday == 6 || weekday == 1) VerticalLine(p, x, top, bottom, weekLine);
@@ -704,10 +704,10 @@ void BlockGridView::PaintHeader(QPainter& p, int firstCol, int lastCol) {
             dayOfMonth = doc.DayDate[static_cast<size_t>(d)].day;
             weekend = doc.Weekend[static_cast<size_t>(d)];
         } else {
-            const model::CalendarDate& date = doc.PrevDates[static_cast<size_t>(d + model::kPrevDays)];
+            const base::CalendarDate& date = doc.PrevDates[static_cast<size_t>(d + model::kPrevDays)];
             if (date.year > 0) {
-                const int wd = model::Date::FromDmy(date.day, date.month, date.year).Weekday();
-                weekday = model::WeekdayLabel(wd);
+                const int wd = base::Date::FromDmy(date.day, date.month, date.year).Weekday();
+                weekday = base::WeekdayLabel(wd);
                 weekend = wd == 0 || wd == 6;
             }
             dayOfMonth = date.day;

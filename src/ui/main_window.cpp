@@ -455,7 +455,9 @@ bool MainWindow::OpenFile(const std::string& file) {
     RememberRecent(file);
     ShowMenus();
     UpdateTitle();
-    if (built) ApplyBuildOutcome(rules::BuildBlocks(ws_->doc(), ws_->board(), ui_, profile_, options));
+    if (built)
+        ApplyBuildOutcome(
+            rules::BuildBlocks(ws_->doc(), ws_->board(), ui_, profile_, options, output::ShowPairingReport));
     ws_->NotifyChanged();
     return true;
 }
@@ -533,7 +535,7 @@ void MainWindow::TimerTick() {
 
 void MainWindow::BuildBlocks() {
     rules::BuildOptions options;
-    ApplyBuildOutcome(rules::BuildBlocks(ws_->doc(), ws_->board(), ui_, profile_, options));
+    ApplyBuildOutcome(rules::BuildBlocks(ws_->doc(), ws_->board(), ui_, profile_, options, output::ShowPairingReport));
     ws_->NotifyChanged();
 }
 
@@ -631,7 +633,7 @@ void MainWindow::EditRoster() {
         rules::EditRoster(ws_->doc(), ws_->board(), ui_, profile_, [this] {
             RosterDialog dialog(*ws_, this);
             runDialog_(dialog);
-        });
+        }, output::ShowPairingReport);
     if (outcome) ApplyBuildOutcome(*outcome);
     ws_->NotifyChanged();
 }
@@ -643,7 +645,7 @@ void MainWindow::ChangeComplement() {
             CrewRequiredDialog dialog(content, this);
             runDialog_(dialog);
             return dialog.Selection();
-        }));
+        }, output::ShowPairingReport));
     ws_->NotifyChanged();
 }
 

@@ -35,7 +35,7 @@ std::map<int, std::string> Alpha() {
 class BidsImportMonth : public ::testing::Test {
 protected:
     void SetUp() override {
-        doc = lw::test::NewMonth(lw::model::Date::FromDmy(1, 3, 2027), 31, lw::model::kCaptains, ui);
+        doc = lw::test::NewMonth(lw::base::Date::FromDmy(1, 3, 2027), 31, lw::model::kCaptains, ui);
         for (int n : {8101, 8102, 8103}) lw::test::AddPairing(*doc, lw::test::DayTrip(n, 420, 600));
         lw::test::AddMember(*doc, "ALPHA A", 123);
         lw::test::AddMember(*doc, "BRAVO B", 4567);

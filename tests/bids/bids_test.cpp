@@ -18,7 +18,7 @@ using lw::test::FakeInteraction;
 using Call = FakeInteraction::Call;
 
 std::unique_ptr<lw::model::Document> Month(FakeInteraction& ui, int day, int month, int year) {
-    auto doc = lw::test::NewMonth(lw::model::Date::FromDmy(day, month, year), 31, lw::model::kCaptains, ui);
+    auto doc = lw::test::NewMonth(lw::base::Date::FromDmy(day, month, year), 31, lw::model::kCaptains, ui);
     for (int n : {8101, 8102, 8103, 8104}) lw::test::AddPairing(*doc, lw::test::DayTrip(n, 420, 600));
     lw::test::AddMember(*doc, "ADAMS J", 100827);
     ui.calls.clear();

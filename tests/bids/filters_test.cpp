@@ -16,7 +16,7 @@ using Call = FakeInteraction::Call;
 class FilterMonth : public ::testing::Test {
 protected:
     void SetUp() override {
-        doc = lw::test::NewMonth(lw::model::Date::FromDmy(1, 3, 2027), 31, lw::model::kCaptains, ui);
+        doc = lw::test::NewMonth(lw::base::Date::FromDmy(1, 3, 2027), 31, lw::model::kCaptains, ui);
         Add(8101, "YYZ YTZ YYZ");
         Add(8102, "YYZ YUL YYZ");
         Add(8103, "YYZ YOW YQB");

@@ -14,13 +14,13 @@
 
 #include "fake_interaction.h"
 #include "model/document.h"
-#include "platform/log_sink.h"
+#include "base/log_sink.h"
 #include "temp_folder.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-using lw::model::Date;
+using lw::base::Date;
 using lw::model::DayValues;
 using lw::model::Document;
 using lw::model::TPilot;
@@ -98,7 +98,7 @@ DayValues Day(int pairStart, int tafb, int dutyStart, int dutyLength, int credit
     return {pairStart, tafb, dutyStart, dutyLength, credit, block, worked, 0, cars, 0};
 }
 
-struct RecordingLog : lw::platform::LogSink {
+struct RecordingLog : lw::base::LogSink {
     std::vector<std::string> lines;
     void Write(std::string_view line) override { lines.emplace_back(line); }
 };
@@ -113,7 +113,7 @@ const std::string kErrorsTitle = "Errors from Overlap Info Extract Load";
 class ActivityExtract : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(doc->SetMonthDates(Date::FromDmy(1, 4, 2024), Date::FromDmy(30, 4, 2024), ui));
+        ASSERT_TRUE(doc->SetMonthDates(lw::base::Date::FromDmy(1, 4, 2024), lw::base::Date::FromDmy(30, 4, 2024), ui));
         AddCrew("SMITH J", 100001);
         AddCrew("JONES A", 100002);
         AddCrew("OPEN", 0);

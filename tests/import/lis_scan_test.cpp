@@ -10,13 +10,13 @@
 
 #include "fake_interaction.h"
 #include "model/document.h"
-#include "platform/log_sink.h"
+#include "base/log_sink.h"
 #include "temp_folder.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-using lw::model::Date;
+using lw::base::Date;
 using lw::model::Document;
 using lw::platform::Answer;
 using lw::test::FakeInteraction;
@@ -46,7 +46,7 @@ std::string TaggedLeg(std::string_view flight, std::string_view type) {
     return " " + std::string(flight) + std::string(31, '.') + "  " + std::string(type) + std::string(9, '.') + "\n";
 }
 
-struct RecordingLog : lw::platform::LogSink {
+struct RecordingLog : lw::base::LogSink {
     std::vector<std::string> lines;
     void Write(std::string_view line) override { lines.emplace_back(line); }
 };
@@ -54,7 +54,7 @@ struct RecordingLog : lw::platform::LogSink {
 class LisScan : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(doc->SetMonthDates(Date::FromDmy(1, 4, 2024), Date::FromDmy(30, 4, 2024), ui));
+        ASSERT_TRUE(doc->SetMonthDates(lw::base::Date::FromDmy(1, 4, 2024), lw::base::Date::FromDmy(30, 4, 2024), ui));
         ui.calls.clear();
     }
 

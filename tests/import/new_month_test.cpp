@@ -11,7 +11,7 @@
 namespace lw::import {
 namespace {
 
-using model::Date;
+using base::Date;
 using test::FakeInteraction;
 
 std::string Span(const MonthSpan& s) {
@@ -28,8 +28,8 @@ TEST(NewMonthDates, ScheduleMonthsFollowTheDatesDialogRule) {
     EXPECT_EQ(Span(ScheduleMonthSpan(4, 2027)), "1/4/2027-30/4/2027");
     EXPECT_EQ(Span(ScheduleMonthSpan(12, 2027)), "1/12/2027-31/12/2027");
     // The dialog opens on the month after today's, across the year end.
-    EXPECT_EQ(Span(NextScheduleMonth(Date::FromDmy(8, 12, 2026))), "1/1/2027-30/1/2027");
-    EXPECT_EQ(Span(NextScheduleMonth(Date::FromDmy(31, 1, 2028))), "31/1/2028-1/3/2028");
+    EXPECT_EQ(Span(NextScheduleMonth(base::Date::FromDmy(8, 12, 2026))), "1/1/2027-30/1/2027");
+    EXPECT_EQ(Span(NextScheduleMonth(base::Date::FromDmy(31, 1, 2028))), "31/1/2028-1/3/2028");
 }
 
 TEST(NewMonthGroup, ChoicesMakeTheGroupCodeAndTheQuestion) {
@@ -73,7 +73,7 @@ TEST(NewMonthGroup, TypedGroupCodeNeedsNineCharacters) {
 TEST(NewMonthSetup, NewFileGetsTheGroupsMonthDefaults) {
     FakeInteraction ui;
     auto fa = std::make_unique<model::Document>();
-    ASSERT_TRUE(SetUpNewMonth(*fa, ui, Date::FromDmy(1, 4, 2027), Date::FromDmy(30, 4, 2027), model::kFlightAttendants,
+    ASSERT_TRUE(SetUpNewMonth(*fa, ui, base::Date::FromDmy(1, 4, 2027), base::Date::FromDmy(30, 4, 2027), model::kFlightAttendants,
                               "YVRDH8FAV"));
     EXPECT_EQ(fa->DayCount, 30);
     EXPECT_EQ(fa->GroupCode, "YVRDH8FAV");
@@ -84,7 +84,7 @@ TEST(NewMonthSetup, NewFileGetsTheGroupsMonthDefaults) {
     EXPECT_TRUE(fa->Modified);
 
     auto capt = std::make_unique<model::Document>();
-    ASSERT_TRUE(SetUpNewMonth(*capt, ui, Date::FromDmy(1, 4, 2027), Date::FromDmy(30, 4, 2027), model::kCaptains,
+    ASSERT_TRUE(SetUpNewMonth(*capt, ui, base::Date::FromDmy(1, 4, 2027), base::Date::FromDmy(30, 4, 2027), model::kCaptains,
                               "YYZDH8CAZ"));
     EXPECT_EQ((std::array<int32_t, 5>{capt->DaysOffBlockHolder, capt->DaysOffReserve, capt->ReducedMin,
                                       capt->ReducedMax, capt->ReducedMinDaysOff}),
@@ -92,7 +92,7 @@ TEST(NewMonthSetup, NewFileGetsTheGroupsMonthDefaults) {
     EXPECT_TRUE(ui.Messages().empty());
 
     auto refused = std::make_unique<model::Document>();
-    EXPECT_FALSE(SetUpNewMonth(*refused, ui, Date::FromDmy(1, 4, 2027), Date::FromDmy(2, 5, 2027), model::kCaptains,
+    EXPECT_FALSE(SetUpNewMonth(*refused, ui, base::Date::FromDmy(1, 4, 2027), base::Date::FromDmy(2, 5, 2027), model::kCaptains,
                                "YYZDH8CAZ"));
     EXPECT_EQ(refused->GroupCode, "");
     EXPECT_FALSE(refused->Modified);

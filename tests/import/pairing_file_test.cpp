@@ -18,7 +18,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using lw::import::LoadPairingFile;
-using lw::model::Date;
+using lw::base::Date;
 using lw::model::Document;
 using lw::model::TPair;
 using lw::test::FakeInteraction;
@@ -62,7 +62,7 @@ protected:
 
     void NewMonth(int month, int days, const std::string& group, int8_t crewGroup) {
         doc = std::make_unique<Document>();
-        doc->SetMonthDates(Date::FromDmy(1, month, 2025), Date::FromDmy(days, month, 2025), ui);
+        doc->SetMonthDates(lw::base::Date::FromDmy(1, month, 2025), lw::base::Date::FromDmy(days, month, 2025), ui);
         doc->GroupCode = group;
         doc->CrewGroup = crewGroup;
         doc->RunLog = &log;

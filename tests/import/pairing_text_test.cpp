@@ -13,14 +13,14 @@
 
 namespace {
 
-using lw::model::Date;
+using lw::base::Date;
 using lw::model::Document;
 using namespace lw::test::prg;
 
 class PairingText : public ::testing::Test {
 protected:
     PairingText() {
-        doc->SetMonthDates(Date::FromDmy(1, 3, 2025), Date::FromDmy(31, 3, 2025), ui);
+        doc->SetMonthDates(lw::base::Date::FromDmy(1, 3, 2025), lw::base::Date::FromDmy(31, 3, 2025), ui);
         doc->GroupCode = "YYZDH8CAZ";
     }
     bool Load(const std::string& text) {
@@ -91,9 +91,9 @@ TEST_F(PairingText, ShortLinesAreRefusedWithNothingWritten) {
     lw::model::TPair pair;
     pair.PairText = "kept";
     const std::string segment = Segment{}.Line();
-    EXPECT_FALSE(lw::import::RenderPairingRecord(pair, segment.substr(0, 61), Date()));
-    EXPECT_FALSE(lw::import::RenderPairingRecord(pair, Header{}.Line().substr(0, 144), Date()));
-    EXPECT_TRUE(lw::import::RenderPairingRecord(pair, "3Z8 no duty here", Date()));  // nothing to show
+    EXPECT_FALSE(lw::import::RenderPairingRecord(pair, segment.substr(0, 61), lw::base::Date()));
+    EXPECT_FALSE(lw::import::RenderPairingRecord(pair, Header{}.Line().substr(0, 144), lw::base::Date()));
+    EXPECT_TRUE(lw::import::RenderPairingRecord(pair, "3Z8 no duty here", lw::base::Date()));  // nothing to show
     EXPECT_EQ(pair.PairText, "kept");
 }
 

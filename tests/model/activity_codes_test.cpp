@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "model/document.h"
-#include "model/time_text.h"
-#include "platform/log_sink.h"
+#include "base/time_text.h"
+#include "base/log_sink.h"
 
 namespace lw::model {
 static void PrintTo(const TAbsence& a, std::ostream* os) {
@@ -200,7 +200,7 @@ const ExpectedRow kExpectedRows[] = {
 int RowMinutes(std::string_view row, size_t pos, bool mayBeBlank) {
     if (mayBeBlank && row.substr(pos, 5) == "     ") return 0;
     EXPECT_EQ(row[pos + 2], ':') << "at column " << pos + 2 << " of: " << row;
-    return lw::model::GetInt(row, static_cast<int>(pos), 2) * 60 + lw::model::GetInt(row, static_cast<int>(pos) + 3, 2);
+    return lw::base::GetInt(row, static_cast<int>(pos), 2) * 60 + lw::base::GetInt(row, static_cast<int>(pos) + 3, 2);
 }
 
 TEST(ActivityTable, EveryRowHoldsItsValuesInTheReadColumns) {

@@ -11,27 +11,31 @@
 
 #include "fake_interaction.h"
 #include "model/document.h"
-#include "platform/log_sink.h"
+#include "base/log_sink.h"
 
-namespace lw::model {
+namespace lw::base {
 
 static void PrintTo(const CalendarDate& c, std::ostream* os) {
     *os << c.day << '/' << c.month << '/' << c.year;
 }
 
+}  // namespace lw::base
+
+namespace lw::model {
+
 namespace {
 
 using lw::test::RecordingLog;
 
-Date Dmy(int32_t day, int32_t month, int32_t year) { return Date::FromDmy(day, month, year); }
+base::Date Dmy(int32_t day, int32_t month, int32_t year) { return base::Date::FromDmy(day, month, year); }
 
 // An independent calendar for the expected dates: day number 2440588 is 1 January 1970.
 struct Civil {
-    CalendarDate date;
+    base::CalendarDate date;
     int weekday;  // 0 = Sunday
 };
 
-Civil CivilAt(Date first, int offset) {
+Civil CivilAt(base::Date first, int offset) {
     using namespace std::chrono;
     const sys_days day{days{first.Number() - 2440588 + offset}};
     const year_month_day ymd{day};
@@ -52,14 +56,14 @@ protected:
     std::unique_ptr<Document> doc = std::make_unique<Document>();
     test::FakeInteraction ui;
 
-    void SetMonth(Date first, Date last) {
+    void SetMonth(base::Date first, base::Date last) {
         ASSERT_TRUE(doc->SetMonthDates(first, last, ui));
         ASSERT_TRUE(ui.calls.empty());
     }
 
     // Every day index 0..61 follows the calendar from the first day; the 31 previous dates
     // lead up to it.
-    void ExpectCalendarFrom(Date first) {
+    void ExpectCalendarFrom(base::Date first) {
         for (int d = 0; d < kDayCells; ++d) {
             SCOPED_TRACE(testing::Message() << "day index " << d);
             const Civil c = CivilAt(first, d);
@@ -98,7 +102,7 @@ void Fill(Document& doc) {
     doc.ActivityCount = 40;
     doc.DayCount = 30;
     doc.StartWeekday = 3;
-    doc.PrevDates.fill(CalendarDate{1, 1, 2025});
+    doc.PrevDates.fill(base::CalendarDate{1, 1, 2025});
     doc.FileVariant = kFinalViewer;
     doc.StartSetting = 5;
     doc.AvgBlock = 1;
@@ -211,7 +215,7 @@ TEST_F(DocumentTest, DeleteAllClearsTheMonthButKeepsToolboxDateAndSharedNotes) {
     EXPECT_EQ(doc->BlocksBuilt, 0);
     EXPECT_EQ(doc->ActivityCount, 0);
     EXPECT_EQ(doc->DocValue, 0);
-    for (const CalendarDate& c : doc->PrevDates) EXPECT_EQ(c, CalendarDate{});
+    for (const base::CalendarDate& c : doc->PrevDates) EXPECT_EQ(c, base::CalendarDate{});
     EXPECT_TRUE(doc->History.Empty());
     EXPECT_FALSE(doc->Modified);
     EXPECT_TRUE(doc->ShowTakenPairings);
@@ -249,7 +253,7 @@ TEST_F(DocumentTest, ZeroDataClearsOnlyWhatIsAsked) {
 
 TEST_F(DocumentTest, SetMonthDatesFillsTheMonth) {
     struct Case {
-        Date first, last;
+        base::Date first, last;
         int32_t dayCount, startWeekday, month, year;
         const char* title;
         const char* yearTitle;
@@ -283,16 +287,16 @@ TEST_F(DocumentTest, SetMonthDatesFillsTheMonth) {
 
 TEST_F(DocumentTest, ShortMonthRunsOnIntoTheFollowingDays) {
     SetMonth(Dmy(1, 2, 2026), Dmy(28, 2, 2026));
-    EXPECT_EQ(doc->DayDate[27], (CalendarDate{28, 2, 2026}));
-    EXPECT_EQ(doc->DayDate[28], (CalendarDate{1, 3, 2026}));
-    EXPECT_EQ(doc->DayDate[58], (CalendarDate{31, 3, 2026}));
-    EXPECT_EQ(doc->DayDate[61], (CalendarDate{3, 4, 2026}));
+    EXPECT_EQ(doc->DayDate[27], (base::CalendarDate{28, 2, 2026}));
+    EXPECT_EQ(doc->DayDate[28], (base::CalendarDate{1, 3, 2026}));
+    EXPECT_EQ(doc->DayDate[58], (base::CalendarDate{31, 3, 2026}));
+    EXPECT_EQ(doc->DayDate[61], (base::CalendarDate{3, 4, 2026}));
     EXPECT_EQ(Label(*doc, 28), "SU");
     EXPECT_TRUE(doc->Weekend[28]);
     EXPECT_EQ(Label(*doc, 61), "FR");
     EXPECT_FALSE(doc->Weekend[61]);
-    EXPECT_EQ(doc->PrevDates[30], (CalendarDate{31, 1, 2026}));
-    EXPECT_EQ(doc->PrevDates[0], (CalendarDate{1, 1, 2026}));
+    EXPECT_EQ(doc->PrevDates[30], (base::CalendarDate{31, 1, 2026}));
+    EXPECT_EQ(doc->PrevDates[0], (base::CalendarDate{1, 1, 2026}));
 }
 
 TEST_F(DocumentTest, WeekendsAndLabelsOfAMidMonthStart) {
@@ -303,10 +307,10 @@ TEST_F(DocumentTest, WeekendsAndLabelsOfAMidMonthStart) {
         EXPECT_EQ(Label(*doc, d), expected[d]);
         EXPECT_EQ(doc->Weekend[static_cast<size_t>(d)], d == 3 || d == 4);
     }
-    EXPECT_EQ(doc->PrevDates[30], (CalendarDate{14, 1, 2025}));
-    EXPECT_EQ(doc->PrevDates[0], (CalendarDate{15, 12, 2024}));
-    EXPECT_EQ(doc->DayDate[30], (CalendarDate{14, 2, 2025}));
-    EXPECT_EQ(doc->DayDate[31], (CalendarDate{15, 2, 2025}));
+    EXPECT_EQ(doc->PrevDates[30], (base::CalendarDate{14, 1, 2025}));
+    EXPECT_EQ(doc->PrevDates[0], (base::CalendarDate{15, 12, 2024}));
+    EXPECT_EQ(doc->DayDate[30], (base::CalendarDate{14, 2, 2025}));
+    EXPECT_EQ(doc->DayDate[31], (base::CalendarDate{15, 2, 2025}));
 }
 
 TEST_F(DocumentTest, MoreThan31DaysIsRefusedAndChangesNothing) {
@@ -338,7 +342,7 @@ TEST_F(DocumentTest, ThirtyOneDaysIsAccepted) {
 TEST_F(DocumentTest, ExtendDaysContinuesALoadedMonth) {
     // A loader restores the month's days only; ExtendDays supplies the rest.
     doc->DayCount = 30;
-    Date date = Dmy(1, 4, 2025);
+    base::Date date = Dmy(1, 4, 2025);
     for (int d = 0; d < 30; ++d, date = date.Next()) doc->DayDate[static_cast<size_t>(d)] = date.Split();
 
     doc->ExtendDays();
@@ -350,13 +354,13 @@ TEST_F(DocumentTest, ExtendDaysContinuesALoadedMonth) {
         EXPECT_EQ(Label(*doc, d), kLabels[c.weekday]);
         EXPECT_EQ(doc->Weekend[static_cast<size_t>(d)], c.weekday == 0 || c.weekday == 6);
     }
-    EXPECT_EQ(doc->DayDate[30], (CalendarDate{1, 5, 2025}));
-    EXPECT_EQ(doc->DayDate[61], (CalendarDate{1, 6, 2025}));
+    EXPECT_EQ(doc->DayDate[30], (base::CalendarDate{1, 5, 2025}));
+    EXPECT_EQ(doc->DayDate[61], (base::CalendarDate{1, 6, 2025}));
 }
 
 TEST_F(DocumentTest, ExtendDaysWithoutAMonthLeavesTheTableAlone) {
     doc->ExtendDays();
-    for (const CalendarDate& c : doc->DayDate) EXPECT_EQ(c, CalendarDate{});
+    for (const base::CalendarDate& c : doc->DayDate) EXPECT_EQ(c, base::CalendarDate{});
 }
 
 // ---------------------------------------------------------------- daylight saving
@@ -364,7 +368,7 @@ TEST_F(DocumentTest, ExtendDaysWithoutAMonthLeavesTheTableAlone) {
 TEST_F(DocumentTest, DaylightSavingChangeOfTheMonth) {
     struct Case {
         const char* name;
-        Date first, last;
+        base::Date first, last;
         bool found;
         int32_t changeTime, shift;
     };

@@ -184,7 +184,7 @@ TEST_F(Publish, EveryFileFaultLeavesWholeFiles) {
         for (const std::string& name : names) lw::test::WriteBytes(dir / name, "old " + name);
         ui.calls.clear();
     };
-    loop.attempt = [&](lw::persist::FileOps& ops) { return PublishForInternet(*doc, ui, {}, ops).completed; };
+    loop.attempt = [&](lw::platform::FileOps& ops) { return PublishForInternet(*doc, ui, {}, ops).completed; };
     loop.failed = [&](const lw::test::FaultPoint& point) {
         size_t replaced = 0;
         while (replaced < names.size() && File(names[replaced]) == fresh[replaced]) ++replaced;
@@ -192,7 +192,7 @@ TEST_F(Publish, EveryFileFaultLeavesWholeFiles) {
         ASSERT_LT(replaced, names.size());
         const std::string kind = replaced == 0 ? "HTML" : "CSV";
         const std::string text =
-            point.op == lw::persist::FileOp::Create
+            point.op == lw::platform::FileOp::Create
                 ? (replaced == 0 ? "Cant create file for Internet Publishing" : "Cant create CSV file")
             : point.way == lw::test::FaultWay::DiskFull ? "Cannot Save " + kind + " File to specified disk. Disk may be full"
                                                         : "Can't Save " + kind + " File!";

@@ -111,12 +111,12 @@ TEST_F(TrainingReportFile, EveryFailingStepKeepsTheOldReportAndSaysWhy) {
         lw::test::WriteBytes(dir / "training.csv", "last month's report");
         ui.calls.clear();
     };
-    loop.attempt = [&](lw::persist::FileOps& ops) {
+    loop.attempt = [&](lw::platform::FileOps& ops) {
         return lw::output::WriteTrainingReport(*doc, ui, dir / "training.csv", ops);
     };
     loop.failed = [&](const lw::test::FaultPoint& point) {
         EXPECT_EQ(ReadBytes(dir / "training.csv"), "last month's report");
-        const std::string text = point.op == lw::persist::FileOp::Create ? "Cant create file for Exporting Data"
+        const std::string text = point.op == lw::platform::FileOp::Create ? "Cant create file for Exporting Data"
                                  : point.way == lw::test::FaultWay::DiskFull
                                      ? "Cannot Save CSV File to specified disk. Disk may be full"
                                      : "Can't Save CSV File!";

@@ -237,8 +237,8 @@ TEST_F(CopyExport, FolderThatCannotBeMade) {
 // A schedule file that does not read back whole (here the disk quietly drops its end marker)
 // gives no copy, and the month is still the planner's.
 TEST_F(CopyExport, ScheduleThatDoesNotReadBackGivesNoCopy) {
-    struct TruncatingOps : persist::FileOps {
-        persist::FileOps& real = persist::RealFileOps();
+    struct TruncatingOps : platform::FileOps {
+        platform::FileOps& real = platform::RealFileOps();
         int Create(const std::filesystem::path& f, unsigned m, int& h) override { return real.Create(f, m, h); }
         int Write(int h, const char* data, size_t size, size_t& taken) override {
             // The schedule's last item, the end marker, never reaches the disk.
@@ -302,7 +302,7 @@ TEST_F(CopyExport, EveryFailingStepOfEitherSave) {
         ui.calls.clear();
         ui.answers = {Answer::No};
     };
-    loop.attempt = [&](persist::FileOps& ops) {
+    loop.attempt = [&](platform::FileOps& ops) {
         return output::SaveForViewer(*doc, ui, [] { return std::optional<int>(output::kViewerPreSked); }, ops).written;
     };
     loop.failed = [&](const FaultPoint& point) {
@@ -314,7 +314,7 @@ TEST_F(CopyExport, EveryFailingStepOfEitherSave) {
         EXPECT_EQ(ReadBytes(copy), oldCopy);
         EXPECT_EQ(Dump(*doc), before);
         const std::string text =
-            point.op == persist::FileOp::Create
+            point.op == platform::FileOp::Create
                 ? "Unable to create file. File may be Read Only or In use by Another Application. Use Save As to Save as "
                   "a new name"
                 : "Error Saving File. Disk may be Full. Try Saving to Another Location ";

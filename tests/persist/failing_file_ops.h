@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "persist/file_ops.h"
+#include "platform/file_ops.h"
 
 namespace lw::test {
 
@@ -26,27 +26,27 @@ inline const char* FaultWayName(FaultWay way) {
     return "?";
 }
 
-class FailingFileOps : public persist::FileOps {
+class FailingFileOps : public platform::FileOps {
 public:
     // Operation failAt (1-based, counting every call) goes wrong in the given way; 0: none does.
     // ShortWrite and DiskFull apply to writes; any other operation chosen with them just fails.
     explicit FailingFileOps(int failAt = 0, FaultWay way = FaultWay::Fail) : failAt_(failAt), way_(way) {}
 
-    std::vector<persist::FileOp> done;        // every operation asked for, in order
-    std::optional<persist::FileOp> firedOn;   // the operation that went wrong, if one did
+    std::vector<platform::FileOp> done;        // every operation asked for, in order
+    std::optional<platform::FileOp> firedOn;   // the operation that went wrong, if one did
 
     int Create(const std::filesystem::path& file, unsigned mode, int& handle) override {
-        if (Fires(persist::FileOp::Create)) return EIO;
+        if (Fires(platform::FileOp::Create)) return EIO;
         return real_.Create(file, mode, handle);
     }
 
     int Write(int handle, const char* data, size_t size, size_t& taken) override {
         taken = 0;
         if (diskFull_) {
-            done.push_back(persist::FileOp::Write);
+            done.push_back(platform::FileOp::Write);
             return ENOSPC;
         }
-        if (Fires(persist::FileOp::Write)) {
+        if (Fires(platform::FileOp::Write)) {
             if (way_ == FaultWay::Fail) return EIO;
             diskFull_ = way_ == FaultWay::DiskFull;
             return real_.Write(handle, data, size / 2, taken);
@@ -54,35 +54,35 @@ public:
         return real_.Write(handle, data, size, taken);
     }
 
-    int Flush(int handle) override { return Fires(persist::FileOp::Flush) ? EIO : real_.Flush(handle); }
-    int Sync(int handle) override { return Fires(persist::FileOp::Sync) ? EIO : real_.Sync(handle); }
+    int Flush(int handle) override { return Fires(platform::FileOp::Flush) ? EIO : real_.Flush(handle); }
+    int Sync(int handle) override { return Fires(platform::FileOp::Sync) ? EIO : real_.Sync(handle); }
 
     // A failed close has still released the descriptor.
     int Close(int handle) override {
-        const bool fires = Fires(persist::FileOp::Close);
+        const bool fires = Fires(platform::FileOp::Close);
         const int result = real_.Close(handle);
         return fires ? EIO : result;
     }
 
     int Rename(const std::filesystem::path& from, const std::filesystem::path& to) override {
-        return Fires(persist::FileOp::Rename) ? EIO : real_.Rename(from, to);
+        return Fires(platform::FileOp::Rename) ? EIO : real_.Rename(from, to);
     }
     int Remove(const std::filesystem::path& file) override {
-        return Fires(persist::FileOp::Remove) ? EIO : real_.Remove(file);
+        return Fires(platform::FileOp::Remove) ? EIO : real_.Remove(file);
     }
     int SyncFolder(const std::filesystem::path& folder) override {
-        return Fires(persist::FileOp::SyncFolder) ? EIO : real_.SyncFolder(folder);
+        return Fires(platform::FileOp::SyncFolder) ? EIO : real_.SyncFolder(folder);
     }
 
 private:
-    bool Fires(persist::FileOp op) {
+    bool Fires(platform::FileOp op) {
         done.push_back(op);
         if (static_cast<int>(done.size()) != failAt_) return false;
         firedOn = op;
         return true;
     }
 
-    persist::FileOps& real_ = persist::RealFileOps();
+    platform::FileOps& real_ = platform::RealFileOps();
     int failAt_;
     FaultWay way_;
     bool diskFull_ = false;

@@ -7,7 +7,7 @@
 //   FaultLoop loop;
 //   loop.folders = {dir.Path()};
 //   loop.reset = [&] { ...put the files and the document back... };
-//   loop.attempt = [&](persist::FileOps& ops) { return Save(..., ops); };
+//   loop.attempt = [&](platform::FileOps& ops) { return Save(..., ops); };
 //   loop.failed = [&](const FaultPoint& p) { ...the message, the old bytes, Modified... };
 //   loop.succeeded = [&](const FaultPoint*) { ...the new bytes... };
 //   EXPECT_EQ(loop.Run().points, 9);
@@ -26,36 +26,36 @@ namespace lw::test {
 
 struct FaultPoint {
     int n = 0;  // the operation that went wrong, counting from 1
-    persist::FileOp op = persist::FileOp::Create;
+    platform::FileOp op = platform::FileOp::Create;
     FaultWay way = FaultWay::Fail;
 
     // Faults a sound writer rides out: a short write is only a reason to write the rest, and
     // once the new file is renamed into place it is whole even if the folder flush fails.
-    bool Survivable() const { return way == FaultWay::ShortWrite || op == persist::FileOp::SyncFolder; }
+    bool Survivable() const { return way == FaultWay::ShortWrite || op == platform::FileOp::SyncFolder; }
     std::string Describe() const {
-        return "operation " + std::to_string(n) + " (" + std::string(persist::FileOpName(op)) + ") " +
+        return "operation " + std::to_string(n) + " (" + std::string(platform::FileOpName(op)) + ") " +
                FaultWayName(way);
     }
 };
 
 struct FaultLoopResult {
     int points = 0;                       // faults injected
-    std::vector<persist::FileOp> clean;   // the operations of a run without faults
+    std::vector<platform::FileOp> clean;   // the operations of a run without faults
 };
 
 struct FaultLoop {
     std::vector<std::filesystem::path> folders;
     std::function<void()> reset;
-    std::function<bool(persist::FileOps&)> attempt;
+    std::function<bool(platform::FileOps&)> attempt;
     std::function<void(const FaultPoint&)> failed;
     std::function<void(const FaultPoint*)> succeeded;  // null: the run without a fault
 
     FaultLoopResult Run() const {
         FaultLoopResult result;
         for (int n = 1; n < 10000; ++n) {
-            std::optional<persist::FileOp> opAtN;
+            std::optional<platform::FileOp> opAtN;
             for (FaultWay way : {FaultWay::Fail, FaultWay::ShortWrite, FaultWay::DiskFull}) {
-                if (way != FaultWay::Fail && opAtN != persist::FileOp::Write) break;
+                if (way != FaultWay::Fail && opAtN != platform::FileOp::Write) break;
                 FailingFileOps ops(n, way);
                 reset();
                 const std::vector<std::string> before = Listing();

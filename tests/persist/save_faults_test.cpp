@@ -8,7 +8,7 @@
 #include "fake_interaction.h"
 #include "output/crewtrac_export.h"
 #include "output/crewtrac_month.h"
-#include "persist/atomic_file.h"
+#include "platform/atomic_file.h"
 #include "persist/backup.h"
 #include "persist/fault_loop.h"
 #include "persist/schedule_file.h"
@@ -19,7 +19,7 @@
 namespace lw::test {
 namespace {
 
-using persist::FileOp;
+using platform::FileOp;
 using Calls = std::vector<FakeInteraction::Call>;
 
 constexpr const char* kCannotCreate =
@@ -28,7 +28,7 @@ constexpr const char* kDiskFull = "Error Saving File. Disk may be Full. Try Savi
 
 // The message SaveSchedule shows for a fault.
 Calls SaveMessage(const FaultPoint& p) {
-    return {{"Message", "File Error", p.op == FileOp::Create ? kCannotCreate : kDiskFull}};
+    return {{"Message", "File Error", p.op == platform::FileOp::Create ? kCannotCreate : kDiskFull}};
 }
 
 std::unique_ptr<model::Document> Month(int crew, int pairs) {
@@ -55,8 +55,8 @@ TEST(SaveFaults, AtomicWriteOfSeveralChunksUnderEveryFault) {
             if (existed) WriteBytes(target, old);
             error.clear();
         };
-        loop.attempt = [&](persist::FileOps& ops) {
-            return persist::WriteFileAtomically(target, bytes, &error, ops) == persist::WriteResult::Ok;
+        loop.attempt = [&](platform::FileOps& ops) {
+            return platform::WriteFileAtomically(target, bytes, &error, ops) == platform::WriteResult::Ok;
         };
         loop.failed = [&](const FaultPoint& p) {
             EXPECT_EQ(ReadBytes(target), existed ? old : "<missing>");
@@ -65,9 +65,9 @@ TEST(SaveFaults, AtomicWriteOfSeveralChunksUnderEveryFault) {
         };
         loop.succeeded = [&](const FaultPoint*) { EXPECT_TRUE(ReadBytes(target) == bytes); };
         const FaultLoopResult result = loop.Run();
-        EXPECT_EQ(result.clean, (std::vector<FileOp>{FileOp::Create, FileOp::Write, FileOp::Write, FileOp::Write,
-                                                     FileOp::Flush, FileOp::Sync, FileOp::Close, FileOp::Rename,
-                                                     FileOp::SyncFolder}));
+        EXPECT_EQ(result.clean, (std::vector<platform::FileOp>{platform::FileOp::Create, platform::FileOp::Write, platform::FileOp::Write, platform::FileOp::Write,
+                                                     platform::FileOp::Flush, platform::FileOp::Sync, platform::FileOp::Close, platform::FileOp::Rename,
+                                                     platform::FileOp::SyncFolder}));
         EXPECT_EQ(result.points, 15);
     }
 }
@@ -75,13 +75,13 @@ TEST(SaveFaults, AtomicWriteOfSeveralChunksUnderEveryFault) {
 TEST(SaveFaults, AtomicWriteResultSaysWhetherTheFileCouldBeMade) {
     TempFolder dir;
     FailingFileOps create(1);
-    EXPECT_EQ(persist::WriteFileAtomically(dir / "a", "x", nullptr, create), persist::WriteResult::CannotCreate);
+    EXPECT_EQ(platform::WriteFileAtomically(dir / "a", "x", nullptr, create), platform::WriteResult::CannotCreate);
     FailingFileOps rename(6);
     std::string error;
-    EXPECT_EQ(persist::WriteFileAtomically(dir / "a", "x", &error, rename), persist::WriteResult::WriteFailed);
+    EXPECT_EQ(platform::WriteFileAtomically(dir / "a", "x", &error, rename), platform::WriteResult::WriteFailed);
     EXPECT_EQ(error, "rename to " + (dir / "a").string() + ": Input/output error");
-    EXPECT_EQ(rename.done, (std::vector<FileOp>{FileOp::Create, FileOp::Write, FileOp::Flush, FileOp::Sync,
-                                                FileOp::Close, FileOp::Rename, FileOp::Remove}));
+    EXPECT_EQ(rename.done, (std::vector<platform::FileOp>{platform::FileOp::Create, platform::FileOp::Write, platform::FileOp::Flush, platform::FileOp::Sync,
+                                                platform::FileOp::Close, platform::FileOp::Rename, platform::FileOp::Remove}));
 }
 
 TEST(SaveFaults, ScheduleSaveOfEveryKind) {
@@ -107,7 +107,7 @@ TEST(SaveFaults, ScheduleSaveOfEveryKind) {
             ui.calls.clear();
             log.lines.clear();
         };
-        loop.attempt = [&](persist::FileOps& ops) { return persist::SaveSchedule(*doc, ui, file, kind, ops); };
+        loop.attempt = [&](platform::FileOps& ops) { return persist::SaveSchedule(*doc, ui, file, kind, ops); };
         loop.failed = [&](const FaultPoint& p) {
             EXPECT_EQ(ui.Messages(), SaveMessage(p));
             EXPECT_EQ(ReadBytes(file), old);
@@ -148,7 +148,7 @@ TEST(SaveFaults, TimedCopy) {
         ui.calls.clear();
         log.lines.clear();
     };
-    loop.attempt = [&](persist::FileOps& ops) {
+    loop.attempt = [&](platform::FileOps& ops) {
         tick = persist::OnTimer(*doc, ui, true, ops);
         return tick == persist::TimerTick::Copied;
     };
@@ -189,7 +189,7 @@ TEST(SaveFaults, BackupCommand) {
         doc->AssignsSinceBackup = 37;
         ui.calls.clear();
     };
-    loop.attempt = [&](persist::FileOps& ops) {
+    loop.attempt = [&](platform::FileOps& ops) {
         written = persist::BackupTo(*doc, ui, nullptr, {stick.Path(), true}, clock, ops);
         return !written.empty();
     };
@@ -232,7 +232,7 @@ TEST(SaveFaults, CrewTracExportKeepsTheOldPair) {
         WriteBytes(export_ / "AP26V8CA.LIN", oldLin);
         ui.calls.clear();
     };
-    loop.attempt = [&](persist::FileOps& ops) {
+    loop.attempt = [&](platform::FileOps& ops) {
         result = output::ExportCrewTrac(*doc, ui, inputs, ops);
         return result.completed;
     };
@@ -240,7 +240,7 @@ TEST(SaveFaults, CrewTracExportKeepsTheOldPair) {
         // Operations 1-7 write the BAW file, the rest the LIN file.
         const bool baw = p.n <= 7;
         std::string message;
-        if (p.op == FileOp::Create) message = baw ? "Cant create BAW file for Exporting Blocks"
+        if (p.op == platform::FileOp::Create) message = baw ? "Cant create BAW file for Exporting Blocks"
                                                   : "Cant create LIN file for Exporting Blocks";
         else if (p.way == FaultWay::DiskFull) message = baw ? "Cannot Save BAW File to specified disk. Disk may be full"
                                                             : "Cannot Save LIN file to specified disk. Disk may be full";

@@ -411,7 +411,7 @@ TEST(ScheduleFileVersions, Version2HasNoLoadedPairIndexAndOldestRecords) {
     EXPECT_EQ(c.DayAssignment[2], 0);
     EXPECT_EQ(doc->History.SaveText(), "0001" "01000200000000");
     // The month is extended past its 3 days.
-    EXPECT_EQ(doc->DayDate[3], (model::CalendarDate{4, 3, 2002}));
+    EXPECT_EQ(doc->DayDate[3], (base::CalendarDate{4, 3, 2002}));
     EXPECT_EQ(doc->MonthTitleText(), "Mar");
     EXPECT_EQ(model::FieldText(doc->CodeA), "QQQQQ");  // sixth character cut
 }

@@ -7,7 +7,7 @@
 
 namespace {
 
-using lw::model::Date;
+using lw::base::Date;
 using lw::platform::LocalDateTime;
 using lw::platform::SystemClock;
 

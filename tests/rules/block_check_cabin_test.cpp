@@ -12,12 +12,12 @@
 namespace lw::test {
 namespace {
 
-using model::Date;
+using base::Date;
 
 class BlockCheckCabin : public ::testing::Test {
 protected:
     FakeInteraction ui;
-    std::unique_ptr<model::Document> doc = NewMonth(Date::FromDmy(1, 4, 2026), 30, model::kFlightAttendants, ui);
+    std::unique_ptr<model::Document> doc = NewMonth(base::Date::FromDmy(1, 4, 2026), 30, model::kFlightAttendants, ui);
 
     int Attendant(const std::string& name) { return AddMember(*doc, name, 200000 + doc->CrewCount); }
     int Add(PairingPlan plan) {

@@ -9,12 +9,12 @@
 namespace lw::test {
 namespace {
 
-using model::Date;
+using base::Date;
 
 class BlockCheckPilot : public ::testing::Test {
 protected:
     FakeInteraction ui;
-    std::unique_ptr<model::Document> doc = NewMonth(Date::FromDmy(1, 4, 2026), 30, model::kCaptains, ui);
+    std::unique_ptr<model::Document> doc = NewMonth(base::Date::FromDmy(1, 4, 2026), 30, model::kCaptains, ui);
 
     int Pilot(const std::string& name) { return AddMember(*doc, name, 100000 + doc->CrewCount); }
     int Add(const PairingPlan& plan) { return AddPairing(*doc, plan); }
@@ -66,7 +66,7 @@ TEST_F(BlockCheckPilot, RestAroundTheLimits) {
 TEST(BlockCheckPilotSpring, RestAcrossTheClockChangeIsAnHourShorter) {
     // March 2026: the clocks go forward at 02:00 on Sunday 8 March (day index 7).
     FakeInteraction ui;
-    auto doc = NewMonth(Date::FromDmy(1, 3, 2026), 31, model::kCaptains, ui);
+    auto doc = NewMonth(base::Date::FromDmy(1, 3, 2026), 31, model::kCaptains, ui);
     ASSERT_TRUE(doc->SetupDaylightSaving());
     const int evening = AddPairing(*doc, DayTrip(8101, 720, 600));  // 12:00-22:00
     const int at1000 = AddPairing(*doc, DayTrip(8102, 600, 540));

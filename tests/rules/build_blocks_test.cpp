@@ -31,7 +31,7 @@ int32_t Status(const Document& doc, int pair, int day) {
 class BuildBlocksTest : public ::testing::Test {
 protected:
     BuildOutcome Build(Document& doc, BuildOptions options = {}) {
-        return BuildBlocks(doc, board, ui, profile, options);
+        return BuildBlocks(doc, board, ui, profile, options, lw::output::ShowPairingReport);
     }
     lw::test::TempFolder dir;
     lw::platform::Profile profile{dir / "lwright.ini"};

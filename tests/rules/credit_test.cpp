@@ -9,7 +9,7 @@
 namespace lw::test {
 namespace {
 
-using model::Date;
+using base::Date;
 
 struct Credit {
     int32_t returned;
@@ -26,7 +26,7 @@ std::ostream& operator<<(std::ostream& os, const Credit& c) {
 class CreditTotal : public ::testing::Test {
 protected:
     FakeInteraction ui;
-    std::unique_ptr<model::Document> doc = NewMonth(Date::FromDmy(1, 4, 2026), 30, model::kFirstOfficers, ui);
+    std::unique_ptr<model::Document> doc = NewMonth(base::Date::FromDmy(1, 4, 2026), 30, model::kFirstOfficers, ui);
     model::TPilot& P(int row) { return doc->Crew[static_cast<size_t>(row)]; }
 
     Credit Compute(int row, bool includeExcluded) {

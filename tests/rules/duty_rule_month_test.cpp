@@ -11,11 +11,11 @@
 namespace lw::test {
 namespace {
 
-using model::Date;
+using base::Date;
 
 TEST(DutyRuleMonth, WholeLogOfAFirstOfficersApril) {
     FakeInteraction ui;
-    auto doc = NewMonth(Date::FromDmy(1, 4, 2026), 30, model::kFirstOfficers, ui);
+    auto doc = NewMonth(base::Date::FromDmy(1, 4, 2026), 30, model::kFirstOfficers, ui);
     const int row = AddMember(*doc, "GAUTHIER, M", 611203);
     model::TPilot& p = doc->Crew[static_cast<size_t>(row)];
 

@@ -12,7 +12,7 @@
 namespace lw::test {
 namespace {
 
-using model::Date;
+using base::Date;
 using Lines = std::vector<std::string>;
 
 const std::string kPassed60 = " PASSED 2LNR 60/7 4SDFD";
@@ -20,7 +20,7 @@ const std::string kPassed60 = " PASSED 2LNR 60/7 4SDFD";
 class DutyRule : public ::testing::Test {
 protected:
     FakeInteraction ui;
-    std::unique_ptr<model::Document> doc = NewMonth(Date::FromDmy(1, 4, 2026), 30, model::kCaptains, ui);
+    std::unique_ptr<model::Document> doc = NewMonth(base::Date::FromDmy(1, 4, 2026), 30, model::kCaptains, ui);
     model::TPilot& P(int row) { return doc->Crew[static_cast<size_t>(row)]; }
 
     // A pilot rested since early March flying a six-day trip from 11 to 16 April.

@@ -21,7 +21,7 @@ using Lines = std::vector<std::string>;
 inline std::unique_ptr<model::Document> MakeMonth(int8_t group, int day = 1, int month = 4, int year = 2026,
                                                   int days = 30) {
     FakeInteraction quiet;
-    auto doc = NewMonth(model::Date::FromDmy(day, month, year), days, static_cast<model::CrewGroupKind>(group), quiet);
+    auto doc = NewMonth(base::Date::FromDmy(day, month, year), days, static_cast<model::CrewGroupKind>(group), quiet);
     doc->SetupDaylightSaving();
     return doc;
 }

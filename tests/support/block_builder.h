@@ -10,13 +10,13 @@
 
 #include "model/activity_codes.h"
 #include "model/document.h"
-#include "model/time_text.h"
+#include "base/time_text.h"
 #include "platform/interaction.h"
 
 namespace lw::test {
 
 // A month of `days` days from `first` for the crew group; no clock change unless the test asks.
-inline std::unique_ptr<model::Document> NewMonth(model::Date first, int days, model::CrewGroupKind group,
+inline std::unique_ptr<model::Document> NewMonth(base::Date first, int days, model::CrewGroupKind group,
                                                  platform::Interaction& ui) {
     auto doc = std::make_unique<model::Document>(first.Number());
     doc->CrewGroup = group;
@@ -116,7 +116,7 @@ inline int AddPairing(model::Document& doc, const PairingPlan& plan) {
     std::string head = "1";
     PutField(head, 1, std::string{plan.base});
     PutNumber(head, 2, 4, plan.number);
-    const model::CalendarDate date = doc.DayDate[0];
+    const base::CalendarDate date = doc.DayDate[0];
     PutNumber(head, 70, 4, date.year);
     PutNumber(head, 74, 2, date.month);
     PutNumber(head, 76, 2, date.day);
@@ -131,7 +131,7 @@ inline int AddPairing(model::Document& doc, const PairingPlan& plan) {
     for (size_t k = 0; k < calendar.size(); ++k) PutNumber(head, 343 + 4 * k, 4, calendar[k]);
     q.SourceLine = head + "\n";
 
-    std::string text = q.Designation() + "  REPORT " + model::FormatTime(q.ReportTime) + "\r\n";
+    std::string text = q.Designation() + "  REPORT " + base::FormatTime(q.ReportTime) + "\r\n";
     for (int k = 0; k < n; ++k) {
         const DutyDay& day = plan.days[static_cast<size_t>(k)];
         if (day.length <= 0) {
@@ -158,8 +158,8 @@ inline int AddPairing(model::Document& doc, const PairingPlan& plan) {
         PutField(duty, 56, plan.route.substr(plan.route.size() - 3));
         PutNumber(duty, 126, 4, day.credit);
         q.SourceLine += duty + "\n";
-        text += " " + std::to_string(k + 1) + "  " + plan.route + "  DUTY " + model::FormatTime(day.start) + " " +
-                model::FormatTime(day.length) + "\r\n";
+        text += " " + std::to_string(k + 1) + "  " + plan.route + "  DUTY " + base::FormatTime(day.start) + " " +
+                base::FormatTime(day.length) + "\r\n";
     }
     q.PairText = text + plan.marks;
     q.UsaSegments = q.PairText.find("USA SEGMENTS") != std::string::npos;
@@ -230,8 +230,8 @@ inline ActivityPlan TableActivity(const model::Document& doc, std::string_view o
     const char kind = doc.IsFlightAttendants() ? 'C' : 'P';
     for (std::string_view row : model::kBuiltInActivities) {
         if (row.size() < 132 || row[6] != kind || row.substr(71, 2) != outsideCode) continue;
-        const int32_t start = model::GetInt(row, 121, 2) * 60 + model::GetInt(row, 124, 2);
-        const int32_t end = model::GetInt(row, 127, 2) * 60 + model::GetInt(row, 130, 2);
+        const int32_t start = base::GetInt(row, 121, 2) * 60 + base::GetInt(row, 124, 2);
+        const int32_t end = base::GetInt(row, 127, 2) * 60 + base::GetInt(row, 130, 2);
         plan.start = start;
         plan.length = end - start < 0 ? end - start + 1440 : end - start;
         break;

@@ -20,9 +20,9 @@ inline void FillFullDocument(model::Document& doc, int crew, int pairs) {
     model::SetFieldText(doc.YearTitle, "2026");
     model::SetFieldText(doc.CodeA, "ABCDE");
     model::SetFieldText(doc.CodeB, "Z");
-    const model::Date first = model::Date::FromDmy(1, 4, 2026);
+    const base::Date first = base::Date::FromDmy(1, 4, 2026);
     for (int d = 0; d < model::kDayCells; ++d) {
-        const model::Date date = first.AddDays(d);
+        const base::Date date = first.AddDays(d);
         doc.DayDate[static_cast<size_t>(d)] = date.Split();
         const std::string label = date.WeekdayLabel();
         doc.DayLabel[static_cast<size_t>(d)] = {label[0], label[1], '\0'};

@@ -8,16 +8,16 @@
 #include <string>
 #include <vector>
 
-#include "model/date.h"
+#include "base/date.h"
 #include "tools/lwgen_run.h"
 
 namespace {
 
-using lw::model::Date;
+using lw::base::Date;
 using namespace lw::test::lwgen;
 
-Date YmdAt(const std::string& line, size_t pos) {
-    return Date::FromDmy(Num(line, pos + 6, 2), Num(line, pos + 4, 2), Num(line, pos, 4));
+lw::base::Date YmdAt(const std::string& line, size_t pos) {
+    return lw::base::Date::FromDmy(Num(line, pos + 6, 2), Num(line, pos + 4, 2), Num(line, pos, 4));
 }
 
 bool Blank(const std::string& line, size_t pos, size_t len) {
@@ -38,7 +38,7 @@ protected:
     static void SetUpTestSuite() {
         Make({"--seed", "77", "--month", "2027-01", "--base", "YYC", "--eqp", "E75", "--status", "fo", "--crew", "70"});
     }
-    const Date first_ = Date::FromDmy(1, 1, 2027);  // January ends on the 30th
+    const lw::base::Date first_ = lw::base::Date::FromDmy(1, 1, 2027);  // January ends on the 30th
     const int days_ = 30, nextDays_ = 30;           // February: 31 January to 1 March
 };
 
@@ -123,7 +123,7 @@ TEST_F(LwgenPilotExtracts, ActivityNamesPairingsOfThePriorPeriodOnly) {
         EXPECT_TRUE(Num(line, 66, 4) == 660 || Num(line, 66, 4) == 780);
         EXPECT_TRUE(pairings.emplace(line.substr(0, 14), line).second) << "one line per pairing and date";
     }
-    const Date before = first_.AddDays(-31);
+    const lw::base::Date before = first_.AddDays(-31);
     std::map<std::string, std::set<int>> carried;  // employee -> month days still on a trip
     int intoTheMonth = 0;
     ASSERT_EQ(activity.size(), File("YYC1perp.ext").size());
@@ -134,23 +134,23 @@ TEST_F(LwgenPilotExtracts, ActivityNamesPairingsOfThePriorPeriodOnly) {
             const size_t v = 9 + 40 * s;
             if (Blank(line, v, 2) && Blank(line, v + 2, 5)) continue;
             if (Blank(line, v, 2)) {
-                const Date start = YmdAt(line, v + 8);
+                const lw::base::Date start = YmdAt(line, v + 8);
                 EXPECT_TRUE(start >= before && start < first_);
                 const auto found = pairings.find(line.substr(v + 2, 5) + " " + line.substr(v + 8, 8));
                 ASSERT_NE(found, pairings.end()) << line.substr(v, 40);
                 for (size_t k = 0; k < 31; ++k) {
-                    const Date duty = YmdAt(found->second, 70 + 24 * k);
+                    const lw::base::Date duty = YmdAt(found->second, 70 + 24 * k);
                     if (!duty.IsValid()) break;
-                    const Date previous = k == 0 ? start : YmdAt(found->second, 70 + 24 * (k - 1));
-                    for (Date d = k == 0 ? start : previous.Next(); d <= duty; d = d.Next()) ++claims[d.DaysSince(before)];
+                    const lw::base::Date previous = k == 0 ? start : YmdAt(found->second, 70 + 24 * (k - 1));
+                    for (lw::base::Date d = k == 0 ? start : previous.Next(); d <= duty; d = d.Next()) ++claims[d.DaysSince(before)];
                     if (duty >= first_) carried[line.substr(0, 9)].insert(duty.DaysSince(first_) + 1);
                     intoTheMonth += duty >= first_;
                 }
             } else {
                 EXPECT_TRUE(codes.count(line.substr(v, 2))) << line.substr(v, 2);
-                const Date from = YmdAt(line, v + 16), to = YmdAt(line, v + 28);
+                const lw::base::Date from = YmdAt(line, v + 16), to = YmdAt(line, v + 28);
                 EXPECT_TRUE(from >= before && from <= to && to < first_) << line.substr(v, 40);
-                for (Date d = from; d <= to; d = d.Next()) ++claims[d.DaysSince(before)];
+                for (lw::base::Date d = from; d <= to; d = d.Next()) ++claims[d.DaysSince(before)];
             }
         }
         for (const auto& [day, count] : claims) EXPECT_EQ(count, 1) << line.substr(0, 9) << " day " << day;

@@ -20,7 +20,7 @@
 namespace {
 
 namespace fs = std::filesystem;
-using lw::model::Date;
+using lw::base::Date;
 using lw::model::Document;
 using lw::test::FakeInteraction;
 using lw::test::TempFolder;
@@ -30,7 +30,7 @@ struct Group {
     std::string base, eqp, status;  // "YYZ", "DH8", "capt" / "fo" / "fa"
     std::string month;              // "2027-03"
     int crew;
-    Date first, last;
+    lw::base::Date first, last;
     char letter;
     std::string accepted;  // equipment characters the group's loader takes
 };
@@ -128,12 +128,12 @@ TEST_P(LwgenLoaders, TheWizardsLoadersTakeTheWholeMonth) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Groups, LwgenLoaders,
-                         ::testing::Values(Group{"YYZ", "DH8", "capt", "2027-03", 120, Date::FromDmy(2, 3, 2027),
-                                                 Date::FromDmy(31, 3, 2027), 'Z', "8X"},
-                                           Group{"YVR", "CRJ", "fo", "2027-11", 60, Date::FromDmy(1, 11, 2027),
-                                                 Date::FromDmy(30, 11, 2027), 'V', "72"},
-                                           Group{"YUL", "DH8", "fa", "2027-03", 90, Date::FromDmy(2, 3, 2027),
-                                                 Date::FromDmy(31, 3, 2027), 'M', ""}),
+                         ::testing::Values(Group{"YYZ", "DH8", "capt", "2027-03", 120, lw::base::Date::FromDmy(2, 3, 2027),
+                                                 lw::base::Date::FromDmy(31, 3, 2027), 'Z', "8X"},
+                                           Group{"YVR", "CRJ", "fo", "2027-11", 60, lw::base::Date::FromDmy(1, 11, 2027),
+                                                 lw::base::Date::FromDmy(30, 11, 2027), 'V', "72"},
+                                           Group{"YUL", "DH8", "fa", "2027-03", 90, lw::base::Date::FromDmy(2, 3, 2027),
+                                                 lw::base::Date::FromDmy(31, 3, 2027), 'M', ""}),
                          [](const ::testing::TestParamInfo<Group>& p) { return p.param.base + p.param.status; });
 
 }  // namespace

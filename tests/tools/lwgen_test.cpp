@@ -10,14 +10,14 @@
 #include <string>
 #include <vector>
 
-#include "model/date.h"
+#include "base/date.h"
 #include "temp_folder.h"
 #include "tools/lwgen_run.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-using lw::model::Date;
+using lw::base::Date;
 using lw::test::ReadBytes;
 using lw::test::TempFolder;
 using namespace lw::test::lwgen;
@@ -38,8 +38,8 @@ std::vector<std::string> Sorted(const fs::path& dir) {
     return names;
 }
 
-Date YmdAt(const std::string& line, size_t pos) {
-    return Date::FromDmy(Num(line, pos + 6, 2), Num(line, pos + 4, 2), Num(line, pos, 4));
+lw::base::Date YmdAt(const std::string& line, size_t pos) {
+    return lw::base::Date::FromDmy(Num(line, pos + 6, 2), Num(line, pos + 4, 2), Num(line, pos, 4));
 }
 
 // ---- the command line
@@ -135,8 +135,8 @@ struct LwgenPairingTag {};
 class LwgenPairingFile : public MonthSuite<LwgenPairingTag> {
 protected:
     static void SetUpTestSuite() { Make(kMarchCaptains); }
-    const Date first_ = Date::FromDmy(2, 3, 2027);  // the schedule month of March
-    const Date last_ = Date::FromDmy(31, 3, 2027);
+    const lw::base::Date first_ = lw::base::Date::FromDmy(2, 3, 2027);  // the schedule month of March
+    const lw::base::Date last_ = lw::base::Date::FromDmy(31, 3, 2027);
 };
 
 TEST_F(LwgenPairingFile, ListsEveryFileItWrote) {
@@ -173,11 +173,11 @@ TEST_F(LwgenPairingFile, EveryBlockHangsTogether) {
     for (const std::vector<std::string>& block : PairingBlocks(File("MAR2027.PRG"))) {
         const std::string& head = block[0];
         SCOPED_TRACE(head.substr(0, 6) + " " + head.substr(70, 8));
-        const Date date = YmdAt(head, 70);
+        const lw::base::Date date = YmdAt(head, 70);
         ASSERT_TRUE(date >= first_ && date <= last_);
         // The operating period: the date lies in it, on a flagged weekday, and is no exception.
-        const Date from = Date::FromDmy(Num(head, 21, 2), Num(head, 19, 2), 2027);
-        const Date to = Date::FromDmy(Num(head, 29, 2), Num(head, 27, 2), 2027);
+        const lw::base::Date from = lw::base::Date::FromDmy(Num(head, 21, 2), Num(head, 19, 2), 2027);
+        const lw::base::Date to = lw::base::Date::FromDmy(Num(head, 29, 2), Num(head, 27, 2), 2027);
         EXPECT_TRUE(from <= date && date <= to);
         EXPECT_EQ(head[31 + (date.Weekday() + 6) % 7], 'Y');
         for (size_t k = 0; k < 4; ++k)

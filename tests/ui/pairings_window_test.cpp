@@ -201,7 +201,7 @@ TEST_F(PairingsTest, ClickOnATakenInstanceOnlyTellsWhoHoldsIt) {
     const rules::PickOutcome expected = TwinPick(taken);
     ASSERT_EQ(expected.kind, rules::PickKind::Described);
     EXPECT_EQ(window->StatusText().toStdString(), expected.status);
-    const model::CalendarDate date = doc().DayDate[static_cast<size_t>(taken.column)];
+    const base::CalendarDate date = doc().DayDate[static_cast<size_t>(taken.column)];
     EXPECT_EQ(window->StatusText().toStdString(),
               "Pair " + std::to_string(Pair(taken.pair).PairNumber) + " on the " + std::to_string(date.day) +
                   rules::DaySuffix(date.day) + " assigned to " + doc().Crew[static_cast<size_t>(crew)].Name + " (" +

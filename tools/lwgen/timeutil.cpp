@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <stdexcept>
 
-#include "model/time_text.h"
+#include "base/time_text.h"
 
 namespace lwgen {
 
@@ -36,7 +36,7 @@ Instant FromLocal(const Zone& zone, Instant local) {
 }
 
 std::string Month::Title() const {
-    std::string title = lw::model::MonthLabel(MonthNumber());
+    std::string title = lw::base::MonthLabel(MonthNumber());
     return title;
 }
 
@@ -53,7 +53,7 @@ bool Month::ClockChange(Date* day) const {
 }
 
 Month ScheduleMonth(int year, int month) {
-    Month m{Date::FromDmy(1, month, year), Date::FromDmy(lw::model::DaysInMonth(month, year), month, year)};
+    Month m{Date::FromDmy(1, month, year), Date::FromDmy(lw::base::DaysInMonth(month, year), month, year)};
     if (month == 1) m.last = Date::FromDmy(30, 1, year);
     if (month == 2) {
         m.first = Date::FromDmy(31, 1, year);

@@ -4,11 +4,11 @@
 #include <string>
 #include <string_view>
 
-#include "model/date.h"
+#include "base/date.h"
 
 namespace lwgen {
 
-using lw::model::Date;
+using lw::base::Date;
 
 // An instant as minutes: day number × 1440 + minute of the day. In UTC unless named local.
 using Instant = int64_t;

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-namespace lw::model {
+namespace lw::base {
 
 struct CalendarDate {
     int32_t day = 0, month = 0, year = 0;
@@ -44,4 +44,4 @@ private:
 bool IsLeapYear(int32_t year);
 int32_t DaysInMonth(int32_t month, int32_t year);
 
-}  // namespace lw::model
+}  // namespace lw::base

@@ -4,9 +4,9 @@
 #include <cstdint>
 #include <ostream>
 
-#include "model/date.h"
+#include "base/date.h"
 
-namespace lw::model {
+namespace lw::base {
 
 static void PrintTo(const CalendarDate& c, std::ostream* os) {
     *os << c.day << '/' << c.month << '/' << c.year;
@@ -159,4 +159,4 @@ TEST(Date, LeapYearsAndMonthLengths) {
 }
 
 }  // namespace
-}  // namespace lw::model
+}  // namespace lw::base

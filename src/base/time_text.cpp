@@ -1,13 +1,13 @@
-#include "model/time_text.h"
+#include "base/time_text.h"
 
 #include <array>
 #include <cctype>
 #include <cstdio>
 #include <limits>
 
-#include "platform/log_sink.h"
+#include "base/log_sink.h"
 
-namespace lw::model {
+namespace lw::base {
 
 namespace {
 
@@ -69,7 +69,7 @@ int32_t ParseTime(std::string_view text, bool hourLimit) {
     return static_cast<int32_t>(total);
 }
 
-int32_t GetInt(std::string_view line, int pos, int len, platform::LogSink* log) {
+int32_t GetInt(std::string_view line, int pos, int len, base::LogSink* log) {
     if (pos < 0 || len < 0 || line.size() < static_cast<size_t>(pos) + static_cast<size_t>(len)) {
         if (log) log->Write("Cannot GetInt. String too Short\n");
         return 0;
@@ -159,4 +159,4 @@ std::optional<DaysHoursMinutes> ScanDaysHoursMinutes(std::string_view text) {
     return DaysHoursMinutes{(*v)[0], (*v)[1], (*v)[2]};
 }
 
-}  // namespace lw::model
+}  // namespace lw::base

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-namespace lw::import {
+namespace lw::base {
 
 enum class BoundedRead {
     Ok,
@@ -53,4 +53,4 @@ std::string_view TrimSpaces(std::string_view text);
 // printf into a string of whatever length the arguments need.
 [[gnu::format(printf, 1, 2)]] std::string PrintfString(const char* format, ...);
 
-}  // namespace lw::import
+}  // namespace lw::base

@@ -1,4 +1,4 @@
-#include "persist/atomic_file.h"
+#include "platform/atomic_file.h"
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -10,7 +10,7 @@
 #include <random>
 #include <utility>
 
-namespace lw::persist {
+namespace lw::platform {
 
 namespace {
 
@@ -134,4 +134,4 @@ bool ReadWholeFile(const std::filesystem::path& path, std::string& out, std::str
 
 bool IsDiskFull(const std::string& error) { return error.find(std::strerror(ENOSPC)) != std::string::npos; }
 
-}  // namespace lw::persist
+}  // namespace lw::platform

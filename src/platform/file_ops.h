@@ -8,7 +8,7 @@
 #include <filesystem>
 #include <string_view>
 
-namespace lw::persist {
+namespace lw::platform {
 
 // Each step of a save, in the order WriteFileAtomically takes them.
 enum class FileOp { Create, Write, Flush, Sync, Close, Rename, Remove, SyncFolder };
@@ -40,4 +40,4 @@ public:
 // The operating system's files. Stateless; one instance serves the whole program.
 FileOps& RealFileOps();
 
-}  // namespace lw::persist
+}  // namespace lw::platform

@@ -6,9 +6,9 @@
 #include <string>
 #include <string_view>
 
-#include "persist/file_ops.h"
+#include "platform/file_ops.h"
 
-namespace lw::persist {
+namespace lw::platform {
 
 enum class WriteResult {
     Ok,
@@ -28,4 +28,4 @@ bool IsDiskFull(const std::string& error);
 // Reads a whole file. False (with the reason) when it cannot be opened or read.
 bool ReadWholeFile(const std::filesystem::path& path, std::string& out, std::string* error = nullptr);
 
-}  // namespace lw::persist
+}  // namespace lw::platform

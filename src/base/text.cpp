@@ -1,4 +1,4 @@
-#include "import/extract_text.h"
+#include "base/text.h"
 
 #include <algorithm>
 #include <cstdarg>
@@ -7,7 +7,7 @@
 #include <system_error>
 #include <utility>
 
-namespace lw::import {
+namespace lw::base {
 
 BoundedRead ReadFileUpTo(const std::filesystem::path& file, size_t limit, std::string& text) {
     text.clear();
@@ -82,4 +82,4 @@ std::string PrintfString(const char* format, ...) {
     return out;
 }
 
-}  // namespace lw::import
+}  // namespace lw::base

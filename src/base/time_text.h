@@ -6,9 +6,9 @@
 #include <string>
 #include <string_view>
 
-namespace lw::platform { class LogSink; }
+namespace lw::base {
 
-namespace lw::model {
+class LogSink;
 
 // "%02d:%02d" (85:00), "%2d:%02d" with spacePad (" 5:30"), "%02d%02d" without colon (0530).
 // Negative values print the sign in both fields (-90 -> "-1:-30").
@@ -20,7 +20,7 @@ int32_t ParseTime(std::string_view text, bool hourLimit);
 
 // The decimal integer at [pos, pos+len) of a fixed-column line, leading blanks skipped.
 // A line shorter than pos+len gives 0 and one run-log line.
-int32_t GetInt(std::string_view line, int pos, int len, platform::LogSink* log = nullptr);
+int32_t GetInt(std::string_view line, int pos, int len, base::LogSink* log = nullptr);
 
 // Leading decimal integer as a C conversion reads it (blanks, sign, digits), saturating
 // at the 32-bit range instead of overflowing. No digits gives 0.
@@ -47,4 +47,4 @@ struct DaysHoursMinutes { int32_t days = 0, hours = 0, minutes = 0; };
 std::optional<HoursMinutes> ScanHoursMinutes(std::string_view text);
 std::optional<DaysHoursMinutes> ScanDaysHoursMinutes(std::string_view text);
 
-}  // namespace lw::model
+}  // namespace lw::base

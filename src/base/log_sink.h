@@ -1,7 +1,7 @@
 #pragma once
 #include <string_view>
 
-namespace lw::platform {
+namespace lw::base {
 
 // Where traced events go (the run log). Absent sink: tracing does nothing.
 class LogSink {
@@ -10,4 +10,4 @@ public:
     virtual void Write(std::string_view line) = 0;
 };
 
-}  // namespace lw::platform
+}  // namespace lw::base

@@ -1,4 +1,4 @@
-#include "persist/file_ops.h"
+#include "platform/file_ops.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -7,7 +7,7 @@
 #include <cerrno>
 #include <cstdio>
 
-namespace lw::persist {
+namespace lw::platform {
 
 namespace {
 
@@ -73,4 +73,4 @@ FileOps& RealFileOps() {
     return ops;
 }
 
-}  // namespace lw::persist
+}  // namespace lw::platform

@@ -8,10 +8,10 @@
 #include <string_view>
 #include <vector>
 
-#include "model/time_text.h"
-#include "platform/log_sink.h"
+#include "base/time_text.h"
+#include "base/log_sink.h"
 
-namespace lw::model {
+namespace lw::base {
 namespace {
 
 using lw::test::RecordingLog;
@@ -244,4 +244,4 @@ TEST(TimeText, FreeFormFieldsScanAnySeparatorFromFourCharacters) {
 }
 
 }  // namespace
-}  // namespace lw::model
+}  // namespace lw::base

@@ -1,8 +1,8 @@
-#include "model/date.h"
+#include "base/date.h"
 
-#include "model/time_text.h"
+#include "base/time_text.h"
 
-namespace lw::model {
+namespace lw::base {
 
 bool IsLeapYear(int32_t year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
 
@@ -44,8 +44,8 @@ int32_t Date::Weekday() const {
     return static_cast<int32_t>(w == 7 ? 0 : w);
 }
 
-std::string Date::WeekdayLabel() const { return model::WeekdayLabel(Weekday()); }
+std::string Date::WeekdayLabel() const { return base::WeekdayLabel(Weekday()); }
 
-std::string Date::MonthName() const { return model::MonthName(Month()); }
+std::string Date::MonthName() const { return base::MonthName(Month()); }
 
-}  // namespace lw::model
+}  // namespace lw::base
