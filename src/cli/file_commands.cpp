@@ -7,7 +7,7 @@
 #include "import/toolbox_file.h"
 #include "output/document_dump.h"
 #include "persist/schedule_file.h"
-#include "rules/complement.h"
+#include "rules/build_blocks.h"
 
 namespace lw::cli {
 
@@ -61,8 +61,8 @@ std::string OneFile(const Args& args, const char* usage) {
 std::unique_ptr<model::Document> OpenSchedule(Context& ctx, const std::string& file) {
     auto doc = std::make_unique<model::Document>(ctx.clock.Today().Number());
     if (!persist::LoadSchedule(*doc, ctx.ui, file)) return nullptr;
-    // The file does not keep the two-captain marks.
-    rules::FlagTwoCaptPairs(*doc);
+    // The file keeps neither the block checks nor the reserve lines: they are worked out again.
+    rules::AfterOpeningMonth(*doc);
     return doc;
 }
 
