@@ -84,10 +84,11 @@ struct NewMonthFiles {
     std::vector<std::filesystem::path> lis;
 };
 
+// The status name of the pairing step.
+inline constexpr std::string_view kPairingStepName = "Current Pairings";
 // One step of the wizard as it ended: its status name ("Roster", "Absences", "Overlap Info",
 // "Current Pairings", and "ToolBox" and "LIS" for the steps without one) and whether its
 // loader reported success.
-inline constexpr std::string_view kPairingStepName = "Current Pairings";
 struct NewMonthStep {
     std::string name;
     bool done = false;
