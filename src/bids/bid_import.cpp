@@ -186,9 +186,10 @@ bool ImportPilotBids(model::Document& doc, platform::Interaction& ui, const std:
             for (int n = 1; n <= 8; ++n) {
                 std::string request = field(21 + n);
                 if (request.empty()) continue;
-                // Line breaks inside a spreadsheet cell arrive as vertical tabs.
-                for (char& ch : request)
-                    if (ch == '\v') ch = ' ';
+                // Line breaks inside a spreadsheet cell arrive as vertical tabs; the cell's own
+                // last character is kept as the bidding system wrote it.
+                for (size_t i = 0; i + 1 < request.size(); ++i)
+                    if (request[i] == '\v') request[i] = ' ';
                 requests += "(" + std::to_string(n) + "). " + request + "\n";
             }
 

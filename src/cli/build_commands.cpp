@@ -128,8 +128,6 @@ int CommandWhosLegal(Context& ctx, const CommandArgs& argv) {
     if (!doc) return kExitFailed;
     const auto at = PairingInstance(*doc, args, "whos-legal");
     if (!at) return kExitFailed;
-    // The reserve lines are not saved: the board works them out as the window would have them.
-    rules::ComputeReserveCutoff(*doc);
     const rules::WhosLegalLists lists = rules::WhosLegal(*doc, at->pair, at->day);
     std::cout << lists.caption << "\nWho Is Legal\n";
     for (const std::string& line : lists.legal) std::cout << line << "\n";

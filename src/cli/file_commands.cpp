@@ -6,8 +6,9 @@
 #include "import/new_month.h"
 #include "import/toolbox_file.h"
 #include "output/document_dump.h"
+#include "output/pairing_reports.h"
 #include "persist/schedule_file.h"
-#include "rules/complement.h"
+#include "rules/build_blocks.h"
 
 namespace lw::cli {
 
@@ -61,8 +62,8 @@ std::string OneFile(const Args& args, const char* usage) {
 std::unique_ptr<model::Document> OpenSchedule(Context& ctx, const std::string& file) {
     auto doc = std::make_unique<model::Document>(ctx.clock.Today().Number());
     if (!persist::LoadSchedule(*doc, ctx.ui, file)) return nullptr;
-    // The file does not keep the two-captain marks.
-    rules::FlagTwoCaptPairs(*doc);
+    // The file keeps neither the block checks nor the reserve lines: they are worked out again.
+    rules::AfterOpeningMonth(*doc);
     return doc;
 }
 
@@ -128,6 +129,9 @@ int CommandNew(Context& ctx, const CommandArgs& argv) {
     files.pairings = file("--pairings");
     for (const std::string& lis : args.Values("--lis")) files.lis.emplace_back(lis);
     const std::vector<import::NewMonthStep> steps = import::LoadNewMonthFiles(*doc, ctx.ui, files);
+    // The pairing step is followed by the pairing warnings report, which validates every pairing.
+    for (const import::NewMonthStep& step : steps)
+        if (step.name == import::kPairingStepName && step.done) output::ShowPairingReport(*doc, ctx.ui);
     // Like the wizard, a failed step does not stop the month from being saved.
     if (!persist::SaveSchedule(*doc, ctx.ui, out, model::kWorkingFile)) return kExitFailed;
     bool allDone = true;

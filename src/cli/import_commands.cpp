@@ -12,6 +12,7 @@
 #include "import/pairing_file.h"
 #include "import/roster_extract.h"
 #include "import/toolbox_file.h"
+#include "output/pairing_reports.h"
 
 namespace lw::cli {
 
@@ -29,8 +30,11 @@ bool ScanLis(Context& ctx, model::Document& doc, const std::vector<std::string>&
 }
 
 // The wizard's pairing step: the group's own codes, equipment ignored for flight attendants.
+// A load that stands is followed by the pairing warnings report, which validates every pairing.
 bool LoadPairings(Context& ctx, model::Document& doc, const std::string& file, const std::string& manualCodes) {
-    return import::LoadPairingFile(doc, ctx.ui, file, manualCodes, doc.IsFlightAttendants());
+    if (!import::LoadPairingFile(doc, ctx.ui, file, manualCodes, doc.IsFlightAttendants())) return false;
+    output::ShowPairingReport(doc, ctx.ui);
+    return true;
 }
 
 const std::map<std::string, ImportKind>& Kinds() {

@@ -61,7 +61,8 @@ std::string ShownCode(std::string_view code) {
     return out;
 }
 
-// True when a pairing starts on day k or runs over it from an earlier day.
+// True when a pairing starts on day k or runs over it from an earlier day; the trip's last
+// day is home again and takes a code like any free day.
 bool PairingOnDay(const model::Document& doc, const model::TPilot& p, int k) {
     for (int j = k; j >= 0 && j > k - model::kMonthDays; --j) {
         const int32_t index = p.DayAssignment[static_cast<size_t>(j)];
@@ -70,7 +71,7 @@ bool PairingOnDay(const model::Document& doc, const model::TPilot& p, int k) {
         int length = 1;
         if (static_cast<size_t>(index) < doc.Pairings.size())
             length = std::max<int>(1, doc.Pairings[static_cast<size_t>(index)].PairLength);
-        if (j + length > k) return true;
+        if (j + length - 1 > k) return true;
     }
     return false;
 }

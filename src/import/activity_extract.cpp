@@ -115,10 +115,10 @@ class PriorPairings {
 public:
     PriorPairings(std::string_view text, const Fields& fields) {
         base::TextLineCursor lines(text);
-        // Short lines (a blank line, a trailer) are passed over rather than ending the file,
-        // so the pairings after them are still found.
+        // The pairings end at the first short line (a blank line, a trailer): what follows it
+        // is not searched.
         while (const std::optional<std::string_view> line = lines.Next()) {
-            if (line->size() < kPriorPairingLineLength) continue;
+            if (line->size() < kPriorPairingLineLength) break;
             byKey_.try_emplace(PairingKey(line->substr(0, 5), fields.DateAt(*line, 6)), *line);
         }
     }

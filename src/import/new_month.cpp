@@ -116,7 +116,8 @@ std::vector<NewMonthStep> LoadNewMonthFiles(model::Document& doc, platform::Inte
     if (files.activity && files.priorPairings)
         steps.push_back({"Overlap Info", LoadLastMonthData(doc, ui, *files.activity, *files.priorPairings)});
     if (files.pairings)
-        steps.push_back({"Current Pairings", LoadPairingFile(doc, ui, *files.pairings, "", doc.IsFlightAttendants())});
+        steps.push_back(
+            {std::string(kPairingStepName), LoadPairingFile(doc, ui, *files.pairings, "", doc.IsFlightAttendants())});
     if (!files.lis.empty()) steps.push_back({"LIS", ScanLisFiles(doc, ui, files.lis)});
     return steps;
 }

@@ -84,6 +84,8 @@ struct NewMonthFiles {
     std::vector<std::filesystem::path> lis;
 };
 
+// The status name of the pairing step.
+inline constexpr std::string_view kPairingStepName = "Current Pairings";
 // One step of the wizard as it ended: its status name ("Roster", "Absences", "Overlap Info",
 // "Current Pairings", and "ToolBox" and "LIS" for the steps without one) and whether its
 // loader reported success.
@@ -94,7 +96,8 @@ struct NewMonthStep {
 
 // Runs the wizard's loaders in its order: toolbox, roster, absences (and the next month's
 // when this month's loaded), last month's activity, pairings, LIS. A failing step does not
-// stop the others. Only steps with a file are run and listed.
+// stop the others. Only steps with a file are run and listed. A pairing step that is done
+// leaves the pairing warnings report to the caller (it lives with the outputs).
 std::vector<NewMonthStep> LoadNewMonthFiles(model::Document& doc, platform::Interaction& ui, const NewMonthFiles& files);
 
 }  // namespace lw::import

@@ -302,8 +302,8 @@ int TrialAssign(Document& doc, int crew, int pair, int day) {
     if (!ValidCrew(doc, crew) || !ValidPair(doc, pair) || day < 0 || day >= doc.DayCount) return kTrialRefused;
     TPilot& p = doc.Crew[static_cast<size_t>(crew)];
     TPair& q = doc.Pairings[static_cast<size_t>(pair)];
+    // Whether the instance is still open is Assign's question: the list shows who could fly it.
     if (p.DayAssignment[static_cast<size_t>(day)] != model::kDayEmpty || p.BidsReserve) return kTrialRefused;
-    if (!q.IsOpen(day)) return kTrialRefused;
     if (!TrialRestHolds(doc, p, pair, day)) return kTrialRefused;
 
     const int before = CountIllegalDays(doc, p);

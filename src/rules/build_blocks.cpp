@@ -4,6 +4,7 @@
 
 #include "platform/profile.h"
 #include "rules/block_checks.h"
+#include "rules/complement.h"
 
 namespace lw::rules {
 
@@ -50,6 +51,15 @@ int FirstInvalidPairing(Document& doc) {
     for (int i = 0; i < PairCount(doc); ++i)
         if (!doc.Pairings[static_cast<size_t>(i)].Validate(doc.DayCount) && first < 0) first = i;
     return first;
+}
+
+// The block checks of every member, with the long-leave marks and the two-captain notes.
+void CheckEveryBlock(Document& doc) {
+    for (int c = 0; c < doc.CrewCount && c < model::kCrewRows; ++c) {
+        CheckBlock(doc, c);
+        doc.Crew[static_cast<size_t>(c)].UpdateLongLeave(doc.DayCount);
+    }
+    if (doc.CrewGroup == model::kCaptains) CheckTwoCaptains(doc);
 }
 
 }  // namespace
@@ -134,11 +144,8 @@ BuildOutcome BuildBlocks(Document& doc, Board& board, platform::Interaction& ui,
     board.LastAssigned = {};
     for (int c = 0; c < doc.CrewCount && c < model::kCrewRows; ++c) ComputeCredit(doc, c, false, ui);
 
-    outcome.gridColumns = kGridDayColumns;
-    outcome.gridRows = doc.CrewCount + kGridSpareRows;
     doc.BlocksBuilt = 1;
-    outcome.built = true;
-    outcome.reserveCutoff = ComputeReserveCutoff(doc);
+    const int32_t cutoff = ComputeReserveCutoff(doc);
 
     if (!doc.SetupDaylightSaving())
         ui.Message(
@@ -146,18 +153,34 @@ BuildOutcome BuildBlocks(Document& doc, Board& board, platform::Interaction& ui,
             "Build Blocks",
             "Linewright", platform::Icon::Information);
 
-    for (int c = 0; c < doc.CrewCount && c < model::kCrewRows; ++c) {
-        CheckBlock(doc, c);
-        doc.Crew[static_cast<size_t>(c)].UpdateLongLeave(doc.DayCount);
-    }
-    if (doc.CrewGroup == model::kCaptains) CheckTwoCaptains(doc);
-    board.OpenTime = OpenTimeTotal(doc);
+    CheckEveryBlock(doc);
+    outcome = BuiltBlocksView(doc, board, profile, options);
+    outcome.reserveCutoff = cutoff;
+    doc.Log("BuildBlocksEnd\n");
+    return outcome;
+}
 
+void AfterOpeningMonth(Document& doc) {
+    FlagTwoCaptPairs(doc);
+    if (!doc.BlocksBuilt) return;
+    // A month without its change day was built without one; the build has said so already.
+    doc.SetupDaylightSaving();
+    ComputeReserveCutoff(doc);
+    CheckEveryBlock(doc);
+}
+
+BuildOutcome BuiltBlocksView(const Document& doc, Board& board, const platform::Profile& profile,
+                             const BuildOptions& options) {
+    BuildOutcome outcome;
+    if (!doc.BlocksBuilt) return outcome;
+    outcome.built = true;
+    outcome.gridColumns = kGridDayColumns;
+    outcome.gridRows = doc.CrewCount + kGridSpareRows;
+    board.OpenTime = OpenTimeTotal(doc);
     outcome.showPairings = options.showPairings;
     outcome.showBids = options.showBids;
     outcome.showToolbox = options.showToolbox && !doc.IsFlightAttendants();
     outcome.view = ReadViewSettings(profile);
-    doc.Log("BuildBlocksEnd\n");
     return outcome;
 }
 

@@ -48,6 +48,16 @@ using PairingWarningsReport = std::function<void(model::Document&, platform::Int
 BuildOutcome BuildBlocks(model::Document& doc, Board& board, platform::Interaction& ui,
                          const platform::Profile& profile, const BuildOptions& options,
                          const PairingWarningsReport& showWarnings = nullptr);
+// What a month file does not keep, worked out again once it is open; every reader of a month
+// file calls it. Always the two-captain marks; for a month whose blocks are built also the
+// clock change, the reserve cut-off, every block's checks (illegal and warned days, their
+// texts, the duty rule log) and who is on long leave. Leaves the Modified mark alone.
+void AfterOpeningMonth(model::Document& doc);
+// The block window of a month whose blocks are built, as BuildBlocks leaves it: which windows
+// show, the view settings, the grid size and the open time (not the cut-off, which BuildBlocks
+// reports); built false when they are not built.
+BuildOutcome BuiltBlocksView(const model::Document& doc, Board& board, const platform::Profile& profile,
+                             const BuildOptions& options);
 // Takes the blocks down as the complement and roster commands do (clears BlocksBuilt; the UI hides its windows
 // and saves its view settings itself).
 void TakeDownBlocks(model::Document& doc, Board& board);

@@ -76,14 +76,16 @@ public:
                     continue;  // switching waits until the end of the next evaluated day
                 }
             }
-            const int next = w < failDay ? failDay : w + 1;
+            // A failed change of scheme goes back to the day that first failed: that day is
+            // the one flagged, and the walk carries on after it.
+            if (w < failDay) w = failDay;
             anyFail = true;
             days_.fail[static_cast<size_t>(w)] = true;
             scheme = saved;
             if (switchMade) p_.RuleLog += "ATTEMPT LOGIC CHANGE FAIL. +";
             switchMade = false;
             switchAllowed = true;
-            w = next;
+            ++w;
         }
         return !anyFail;
     }

@@ -443,7 +443,7 @@ bool MainWindow::OpenFile(const std::string& file) {
     auto doc = std::make_unique<model::Document>(clock_.Today().Number());
     doc->RunLog = runLog_;
     if (!persist::LoadSchedule(*doc, ui_, file)) return false;
-    rules::FlagTwoCaptPairs(*doc);
+    rules::AfterOpeningMonth(*doc);
     HideToolWindows();
     const bool built = doc->BlocksBuilt != 0;
     rules::BuildOptions options;
@@ -455,9 +455,7 @@ bool MainWindow::OpenFile(const std::string& file) {
     RememberRecent(file);
     ShowMenus();
     UpdateTitle();
-    if (built)
-        ApplyBuildOutcome(
-            rules::BuildBlocks(ws_->doc(), ws_->board(), ui_, profile_, options, output::ShowPairingReport));
+    if (built) ApplyBuildOutcome(rules::BuiltBlocksView(ws_->doc(), ws_->board(), profile_, options));
     ws_->NotifyChanged();
     return true;
 }

@@ -74,7 +74,7 @@ TEST_F(BidsImportMonth, BidsImportComposesBidsMarksDaysAndWarns) {
               "MAX DAYS: 17MAX DAYS RES: 12    CREW REST: Y    PAIR/RES: PAIRINGS    LBW: 3\n"
               "VAC: 1   STAT: 2   GDO: 3,+2   PDO1: 10   PDO NEXT: 1   USED PDO: 4   SIM: 0   \n"
               "\n"
-              "(1). OFF 5-9 12 \n"
+              "(1). OFF 5-9 12\v\n"
               "(3). Z8101 Z8102\n"
               "\nPREF PAIRS: 8103"
               "\n\nCOMMENTS THIS: THANKS"
@@ -121,6 +121,18 @@ TEST_F(BidsImportMonth, BidsImportComposesBidsMarksDaysAndWarns) {
                      }));
     EXPECT_EQ(ui.calls[2], (Call{"Progress", "0", "Searching for Bid 1 of 4"}));
     EXPECT_TRUE(doc->Modified);
+}
+
+TEST_F(BidsImportMonth, BidsImportKeepsTheVerticalTabThatEndsARequest) {
+    auto alpha = Alpha();
+    alpha[22] = "Off 5\v";
+    alpha[24] = "";
+    ui.answers = {Answer::No};
+    ASSERT_TRUE(lw::bids::ImportPilotBids(*doc, ui, Write(Record(alpha))));
+    const std::string& bid = doc->Crew[0].BidText;
+    const size_t from = bid.find("(1). ");
+    ASSERT_NE(from, std::string::npos) << bid;
+    EXPECT_EQ(bid.substr(from, bid.find("\nPREF PAIRS") - from), "(1). OFF 5\v\n");
 }
 
 TEST_F(BidsImportMonth, BidsImportDeleteCancelAndRefusals) {

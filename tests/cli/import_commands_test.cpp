@@ -47,6 +47,46 @@ TEST_F(LwToolImport, ManualCodesPickAnotherBasesPairings) {
     EXPECT_EQ(pairs.out.find("base-eqp \"Z8\""), std::string::npos);
 }
 
+// Every line lwtool prints for a list, as it shows the "Pairing Warnings and Report".
+std::string ShownReport(const std::string& reportLines) {
+    std::string shown = "[Pairing Warnings and Report]\n";
+    for (size_t from = 0; from < reportLines.size();) {
+        const size_t nl = reportLines.find('\n', from);
+        shown += "  " + reportLines.substr(from, nl - from) + "\n";
+        from = nl + 1;
+    }
+    return shown;
+}
+
+size_t Count(const std::string& text, const std::string& what) {
+    size_t n = 0;
+    for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++n;
+    return n;
+}
+
+TEST_F(LwToolImport, LoadedPairingsAreReportedAndSavedValid) {
+    const auto imported = RunTool(dir, {"import", "pairings", Month(), Input("MAR2027.PRG")});
+    ASSERT_EQ(imported.exit, 0) << imported.err;
+    const auto report = RunTool(dir, {"report", "pairings", Month()});
+    ASSERT_EQ(report.exit, 0);
+    // Every pairing of the month passes: the warnings part is empty.
+    EXPECT_EQ(report.out.substr(0, report.out.find("====== Begin Pairing Report")),
+              "Number of Pairings 78  Average Pairing Credit per day is 5:43\n\n====== Pairing Warnings Report ======\n"
+              "\n\n====== End of Pairing Warnings ======\n\n");
+    EXPECT_EQ(imported.err, ShownReport(report.out));
+    const std::string pairings = RunTool(dir, {"dump", Month(), "--pairings"}).out;
+    EXPECT_EQ(Count(pairings, " valid 1 "), 78u);
+    EXPECT_EQ(Count(pairings, " valid 0 "), 0u);
+
+    // The new-month wizard's pairing step does the same.
+    const std::string fresh = (dir / "fresh.lw2").string();
+    const auto made = RunTool(dir, {"new", fresh, "--month", "2027-03", "--group", "YYZDH8CAZ", "--status", "capt",
+                                    "--pairings", Input("MAR2027.PRG")});
+    ASSERT_EQ(made.exit, 0) << made.err;
+    EXPECT_EQ(made.err, ShownReport(report.out));
+    EXPECT_EQ(RunTool(dir, {"dump", fresh, "--pairings"}).out, pairings);
+}
+
 TEST_F(LwToolImport, BadCallsAndBadFiles) {
     const auto unknown = RunTool(dir, {"import", "bids2", Month(), "x"});
     EXPECT_EQ(unknown.exit, 2);

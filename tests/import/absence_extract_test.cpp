@@ -223,7 +223,8 @@ TEST_F(AbsenceExtract, TwoBlankCodesEndTheLinesSlots) {
 }
 
 TEST_F(AbsenceExtract, PairingDaysKeepTheirPairings) {
-    // A three-day pairing starting on day index 9 (the 10th) and a one-day pairing on the 20th.
+    // A three-day pairing starting on day index 9 (the 10th) and a one-day pairing on the 20th;
+    // the 12th, the three-day trip's last day, takes the vacation.
     TPilot& p = doc_->Crew[1];
     p.DayAssignment[9] = 4;
     doc_->Pairings[4].PairLength = 3;
@@ -235,6 +236,7 @@ TEST_F(AbsenceExtract, PairingDaysKeepTheirPairings) {
     EXPECT_EQ(DaysOf(1), (std::vector<std::string>{
                              "8:-2 [VAC] [VC] 720 240 170 0 0 0 0 0 0 0",
                              "9:4 [] [] 0 0 0 0 0 0 0 0 0 0",
+                             "11:-2 [VAC] [VC] 720 240 170 0 0 0 0 0 0 0",
                              "12:-2 [VAC] [VC] 720 240 170 0 0 0 0 0 0 0",
                              "19:7 [] [] 0 0 0 0 0 0 0 0 0 0",
                              "20:-2 [SIM] [SM] 540 360 240 0 0 1 0 1 0 0",
@@ -244,10 +246,21 @@ TEST_F(AbsenceExtract, PairingDaysKeepTheirPairings) {
     EXPECT_EQ(Seen(), std::vector<Call>{Listed({
                           "Cannot Assign Code VC in 2 M ROY on day 10 Due Pairing Assigned. ",
                           "Cannot Assign Code VC in 2 M ROY on day 11 Due Pairing Assigned. ",
-                          "Cannot Assign Code VC in 2 M ROY on day 12 Due Pairing Assigned. ",
                           "Cannot Assign Code SM in 2 M ROY on day 20 Due Pairing Assigned. ",
                           "Cannot Assign Code VC in 2 M ROY on day 26 Due Pairing Assigned. ",
                       })});
+}
+
+TEST_F(AbsenceExtract, TheLastDayOfATwoDayPairingTakesTheCode) {
+    TPilot& p = doc_->Crew[2];
+    p.DayAssignment[4] = 3;
+    doc_->Pairings[3].PairLength = 2;
+    EXPECT_TRUE(Load(Write(Lines({Absences("000034567", {Slot("VC", 6, 6, 720, 960)})}))));
+    EXPECT_EQ(DaysOf(2), (std::vector<std::string>{
+                             "4:3 [] [] 0 0 0 0 0 0 0 0 0 0",
+                             "5:-2 [VAC] [VC] 720 240 170 0 0 0 0 0 0 0",
+                         }));
+    EXPECT_EQ(Seen(), std::vector<Call>{});
 }
 
 TEST_F(AbsenceExtract, OverwritingAWorkedMonthIsAskedFirst) {

@@ -386,14 +386,15 @@ TEST_F(ActivityExtract, OddLinesLoadWhatTheyHold) {
     const std::string smith =
         CrewLine(100001).Pairing(0, "V0001", Mar(31)).Activity(1, "OC", Mar(29), 480, Mar(29), 1020).Block(29, 111).s;
     // Yes twice: a 1604-character crew line (the last block time cut) and a pairing file whose
-    // first line is short; the pairing's full line follows a blank line.
+    // first line is short, so it holds no pairing lines at all: the full line after the blank
+    // one is never searched.
     ui.answers = {Answer::Yes, Answer::Yes};
     ASSERT_TRUE(Load({smith.substr(0, 1604) + std::string("\r")}, {"V0001 short", "", trip}));
     const Call question{Kind::Ask, "Linewright", kNotValid};
-    EXPECT_EQ(Shown(), (std::vector<Call>{question, question}));
+    EXPECT_EQ(Shown(), (std::vector<Call>{question, question,
+                                          {Kind::ShowList, kErrorsTitle, "Could not find Pairing V0001 to Assign to SMITH J."}}));
     const DayValues officeDay = Day(0, 0, 480, 540, 270, 0, 1, 1);
-    ExpectCarryIn(0, {{28, officeDay}, {29, Day(0, 0, 0, 0, 0, 111, 0)}, {30, Day(600, 600, 0, 0, 330, 300, 1)}},
-                  {{28, "OF "}, {30, "V0001"}}, 420, 0);
+    ExpectCarryIn(0, {{28, officeDay}, {29, Day(0, 0, 0, 0, 0, 111, 0)}}, {{28, "OF "}}, 0, 0);
 
     // A 100 000-character line reads its columns like a normal one; junk, a line too short to
     // hold a slot for another member, and a cut line for a member do not stop the file.
@@ -425,6 +426,17 @@ TEST_F(ActivityExtract, OddLinesLoadWhatTheyHold) {
                                         wrongLength, wrongLength, "LoadingLastMonthsDataFor JONES A 100002\n",
                                         "Substring out of Range\n", "LoadLastMonthsData Finished...\n"}));
     doc->RunLog = nullptr;
+}
+
+// The pairing lines end at the first short one: a trip listed after an "END" line is not found.
+TEST_F(ActivityExtract, PairingsAfterAShortLineAreNotSearched) {
+    const std::string before = PairingLine("V0001", Mar(20), Mar(20), 600, 600, 0, 660).Daily(1, "YUL", 300, 330).s;
+    const std::string after = PairingLine("V0002", Mar(31), Mar(31), 600, 600, 0, 660).Daily(1, "YUL", 300, 330).s;
+    const std::string smith = CrewLine(100001).Pairing(0, "V0001", Mar(20)).Pairing(1, "V0002", Mar(31)).s;
+    ASSERT_TRUE(Load({smith}, {before, "END", after}));
+    EXPECT_EQ(Shown(), (std::vector<Call>{
+                           {Kind::ShowList, kErrorsTitle, "Could not find Pairing V0002 to Assign to SMITH J."}}));
+    ExpectCarryIn(0, {{19, Day(600, 600, 0, 0, 330, 0, 1)}}, {{19, "V0001"}}, 0, 0);
 }
 
 // Loading again replaces last month's data: a member no longer in the extract carries nothing

@@ -196,5 +196,25 @@ TEST_F(DutyRule, FailureWithoutARunOfFive) {
     EXPECT_EQ(Judge(*doc, row), (Marks{" 60h/7d 2LNR Rules 7", "", {6}, {}}));
 }
 
+TEST(DutyRuleSwitchBack, FailedChangeFlagsTheDayThatFirstFailed) {
+    // January 2027, nothing flown in December: an early RA reserve on the 1st, office days on
+    // the 2nd to the 6th. The 6th has no free day in its seven; 70/7 from 30 December then
+    // fails on the RA's early start, the first day judged after the change: the 6th is flagged,
+    // once, and the walk goes on after it.
+    FakeInteraction ui;
+    auto doc = NewMonth(Date::FromDmy(1, 1, 2027), 30, model::kCaptains, ui);
+    const int row = AddMember(*doc, "RA THEN OFFICE", 1);
+    PutDayActivity(*doc, row, 0, TableActivity(*doc, "RA"));
+    for (int d = 1; d <= 5; ++d) PutDayActivity(*doc, row, d, TableActivity(*doc, "OC"));
+
+    EXPECT_EQ(Judge(*doc, row), (Marks{" 60h/7d 2LNR Rules 6", "", {5}, {}}));
+    const Lines trace = TraceLines(doc->Crew[0].RuleLog);
+    EXPECT_EQ(trace, (Lines{"Checking 01/01/2027" + kPassed60, "Checking 02/01/2027" + kPassed60,
+                            "Checking 03/01/2027" + kPassed60, "Checking 04/01/2027" + kPassed60,
+                            "Checking 05/01/2027" + kPassed60, "Checking 06/01/2027 FAIL 2LNR",
+                            "ATTEMPT LOGIC CHANGE to 70/7 on 30/12/2026.",
+                            "Checking 01/01/2027 FAIL EARLY/LATE DUTY FAILED 70/7.", "ATTEMPT LOGIC CHANGE FAIL. "}));
+}
+
 }  // namespace
 }  // namespace lw::test

@@ -165,6 +165,19 @@ TEST_F(WhosLegalTest, LegalMembersInSeniorityAndTheBiddersMarkedWhenLegal) {
     EXPECT_TRUE(lw::rules::WhosLegal(*doc, -1, kThe22nd).legal.empty());
 }
 
+TEST_F(WhosLegalTest, ATakenInstanceStillListsWhoCouldFlyItButIsNotAssignedAgain) {
+    lw::test::Hold(*doc, 0, pair, kThe22nd);
+    lw::rules::CheckBlock(*doc, 0);
+    const lw::rules::WhosLegalLists lists = lw::rules::WhosLegal(*doc, pair, kThe22nd);
+    EXPECT_EQ(lists.legal, (std::vector<std::string>{"004 Exception-> D HEAVY", "006 F NOBID"}));
+
+    const std::string before = lw::test::Snapshot(*doc);
+    EXPECT_FALSE(lw::rules::AssignFromWhosLegal(*doc, board, ui, "006 F NOBID", pair, kThe22nd));
+    EXPECT_EQ(ui.calls, (std::vector<Call>{
+                            {FakeInteraction::Kind::Message, "Linewright", "Can't Assign. Pairing allready Assigned"}}));
+    EXPECT_EQ(lw::test::Snapshot(*doc), before);
+}
+
 TEST_F(WhosLegalTest, AssignNeedsASelectedMemberWhoCanTakeIt) {
     const std::string before = lw::test::Snapshot(*doc);
     EXPECT_FALSE(lw::rules::AssignFromWhosLegal(*doc, board, ui, "", pair, kThe22nd));

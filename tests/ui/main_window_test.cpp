@@ -608,6 +608,20 @@ TEST_F(MainWindowTest, ClipboardAndPublishingCommandsReachTheCore) {
     EXPECT_EQ(test::ReadBytes(files.blockList), output::BlockListCsv(doc()));
 }
 
+// The file keeps neither the block checks nor the reserve lines: opening the built month works
+// them out again and brings the pairings window back.
+TEST_F(MainWindowTest, ABuiltMonthOpensAsItWasBuilt) {
+    OpenAndBuild();
+    window->Pairings()->show();
+    window->RunCommand(kCmdSave);
+    ASSERT_FALSE(doc().Modified);
+    const std::string built = test::Snapshot(doc());
+    window->Pairings()->hide();
+    ASSERT_TRUE(window->OpenFile(month.string()));
+    EXPECT_EQ(test::Changes(built, test::Snapshot(doc())), test::Lines{});
+    EXPECT_TRUE(window->Pairings()->isVisible());
+}
+
 TEST_F(MainWindowTest, SettingsThatCannotBeWrittenAreReported) {
     platform::Profile unwritable(folder / "no-such-folder-file" / "lwright.ini");
     std::filesystem::create_directories(folder / "no-such-folder-file");
