@@ -180,6 +180,7 @@ TEST_F(MainWindowTest, MenusAndCommandsFollowTheFileState) {
     std::string all;
     for (const std::string& m : MenuTexts(window->menuBar())) all += m;
     for (const CommandText& c : CommandTexts()) {
+        if (c.id == kCmdUndo) continue;  // names the history entry it takes back
         const std::string item = " " + std::string(c.text) + ";";
         EXPECT_NE(all.find(item), std::string::npos) << c.text;
         EXPECT_EQ(all.find(item), all.rfind(item)) << c.text;
