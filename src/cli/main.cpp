@@ -119,7 +119,8 @@ const CommandEntry* Find(const std::string& name) {
 
 void PrintCommandUsage(const CommandEntry& c) {
     std::cout << "usage: lwtool " << c.summary << "\n";
-    std::cout << "\n--yes or --no answers a question the command asks; without either, a question ends it with exit code 3.\n";
+    std::cout << "\n--yes or --no answers a question the command asks; without either, a question ends it "
+                 "with exit code 3.\n";
 }
 
 bool IsHelp(const char* a) { return std::strcmp(a, "--help") == 0 || std::strcmp(a, "-h") == 0; }
@@ -144,7 +145,8 @@ int main(int argc, char** argv) {
     }
     const std::string name = argv[1];
     std::vector<std::string> args(argv + 2, argv + argc);
-    const bool wantsHelp = std::find(args.begin(), args.end(), "--help") != args.end() || (!args.empty() && args.front() == "-h");
+    const bool wantsHelp =
+        std::find(args.begin(), args.end(), "--help") != args.end() || (!args.empty() && args.front() == "-h");
     if (const CommandEntry* c = Find(name); c && !c->ownHelp && wantsHelp) {
         PrintCommandUsage(*c);
         return lw::cli::kExitDone;

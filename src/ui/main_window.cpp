@@ -192,7 +192,8 @@ void MainWindow::CreateActions() {
         auto* action = new QAction(QString::fromUtf8(c.text.data(), static_cast<qsizetype>(c.text.size())), this);
         const int id = c.id;
         action->setData(id);
-        action->setStatusTip(QString::fromUtf8(CommandStatusTip(id).data(), static_cast<qsizetype>(CommandStatusTip(id).size())));
+        const std::string_view tip = CommandStatusTip(id);
+        action->setStatusTip(QString::fromUtf8(tip.data(), static_cast<qsizetype>(tip.size())));
         connect(action, &QAction::triggered, this, [this, id] { RunCommand(id); });
         actions_[id] = action;
         addAction(action);  // keys work whichever menu is shown
