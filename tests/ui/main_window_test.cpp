@@ -602,6 +602,7 @@ TEST_F(MainWindowTest, ClipboardAndPublishingCommandsReachTheCore) {
     EXPECT_EQ(ui.clipboard, output::CrewLinesText(doc()));
 
     ui.calls.clear();
+    ui.answers = {Answer::No};  // leaves the folder closed
     window->RunCommand(kCmdPublish);
     const output::PublishFiles files = output::PublishFilesFor(doc());
     EXPECT_EQ(files.page.parent_path(), folder.Path());
