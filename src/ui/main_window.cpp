@@ -91,14 +91,21 @@ rules::ViewSwitch SwitchOf(int id) {
 std::string FolderOf(const std::string& file) { return std::filesystem::path(file).parent_path().string(); }
 
 // The keys the desktop uses for these everywhere, beside the function keys of the table.
+// A key scheme without a binding (Windows has none for Save As and Quit) gets the fallback.
 struct StandardKeyOf {
     int id;
     QKeySequence::StandardKey key;
+    QKeyCombination fallback = {};
 };
 constexpr StandardKeyOf kStandardKeys[] = {
-    {kCmdNew, QKeySequence::New},       {kCmdOpen, QKeySequence::Open},         {kCmdSave, QKeySequence::Save},
-    {kCmdSaveAs, QKeySequence::SaveAs}, {kCmdExit, QKeySequence::Quit},         {kCmdUndo, QKeySequence::Undo},
-    {kCmdPrintBlocks, QKeySequence::Print}, {kCmdShortcuts, QKeySequence::HelpContents},
+    {kCmdNew, QKeySequence::New},
+    {kCmdOpen, QKeySequence::Open},
+    {kCmdSave, QKeySequence::Save},
+    {kCmdSaveAs, QKeySequence::SaveAs, Qt::CTRL | Qt::SHIFT | Qt::Key_S},
+    {kCmdExit, QKeySequence::Quit, Qt::CTRL | Qt::Key_Q},
+    {kCmdUndo, QKeySequence::Undo},
+    {kCmdPrintBlocks, QKeySequence::Print},
+    {kCmdShortcuts, QKeySequence::HelpContents},
 };
 
 // Where the settings file keeps a window's place (QWidget::saveGeometry, base64).
@@ -216,8 +223,7 @@ void MainWindow::CreateActions() {
     for (const StandardKeyOf& s : kStandardKeys) {
         QList<QKeySequence> keys = actions_[s.id]->shortcuts();
         QList<QKeySequence> standard = QKeySequence::keyBindings(s.key);
-        // The Windows key scheme has no Quit key; the planner still expects Ctrl+Q.
-        if (standard.isEmpty() && s.key == QKeySequence::Quit) standard = {QKeySequence(Qt::CTRL | Qt::Key_Q)};
+        if (standard.isEmpty() && s.fallback.key() != Qt::Key_unknown) standard = {QKeySequence(s.fallback)};
         for (const QKeySequence& k : standard) {
             if (std::find(taken.begin(), taken.end(), k) != taken.end()) continue;
             keys.push_back(k);
@@ -787,6 +793,17 @@ void MainWindow::ShowAbout() {
 void MainWindow::ShowShortcuts() {
     std::vector<std::string> lines;
     for (std::string_view line : KeyboardShortcutLines()) lines.emplace_back(line);
+    // Then the desktop's own keys, as this desktop spells them.
+    for (const StandardKeyOf& s : kStandardKeys) {
+        QStringList keys;
+        for (const QKeySequence& k : actions_.at(s.id)->shortcuts())
+            if (k[0].key() < Qt::Key_F1 || k[0].key() > Qt::Key_F35) keys << k.toString(QKeySequence::NativeText);
+        if (keys.isEmpty()) continue;
+        QString what = actions_.at(s.id)->text().remove('&');
+        if (s.id == kCmdUndo) what = "Undo";  // the item itself names the entry
+        if (what.endsWith("...")) what.chop(3);
+        lines.push_back((keys.join(", ") + '\t' + what).toStdString());
+    }
     ui_.ShowList("Keyboard Shortcuts", lines);
 }
 
