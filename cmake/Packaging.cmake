@@ -4,10 +4,10 @@ set(CPACK_PACKAGE_NAME linewright)
 set(CPACK_PACKAGE_VENDOR "The Linewright developers")
 set(CPACK_PACKAGE_CONTACT "The Linewright developers <linewright@localhost>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Build the monthly blocks of an airline crew group")
-set(CPACK_PACKAGE_DESCRIPTION
-    "Linewright places the month's pairings, reserve days and activities on the lines of one crew\n"
-    "group, checks every placement against the duty and rest limits, and exports, publishes and\n"
-    "prints the finished month. lwtool does the same work without a display.")
+string(CONCAT CPACK_PACKAGE_DESCRIPTION
+  "Linewright places the month's pairings, reserve days and activities on the lines of one crew\n"
+  "group, checks every placement against the duty and rest limits, and exports, publishes and\n"
+  "prints the finished month. lwtool does the same work without a display.")
 set(CPACK_RESOURCE_FILE_LICENSE ${CMAKE_SOURCE_DIR}/LICENSE)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_GENERATOR DEB)

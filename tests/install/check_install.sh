@@ -106,6 +106,10 @@ check_deb() {
   [ -f "$deb" ] || fail "no $(basename "$deb") in: $(ls "$scratch/pkg")"
   same "Package" "linewright" "$(dpkg-deb -f "$deb" Package)"
   same "Version" "$version" "$(dpkg-deb -f "$deb" Version)"
+  same "Description" "Build the monthly blocks of an airline crew group
+ Linewright places the month's pairings, reserve days and activities on the lines of one crew
+ group, checks every placement against the duty and rest limits, and exports, publishes and
+ prints the finished month. lwtool does the same work without a display." "$(dpkg-deb -f "$deb" Description)"
   local depends names dep
   depends=$(dpkg-deb -f "$deb" Depends)
   names=$(tr ',' '\n' <<<"$depends" | sed 's/^ *//; s/ .*//')
