@@ -1,4 +1,5 @@
 // lwtool: the Linewright core without a display, for scripts, batch runs and tests.
+#include <algorithm>
 #include <cstring>
 #include <exception>
 #include <iostream>
@@ -16,6 +17,7 @@
 #include "cli/grid_view_commands.h"
 #include "cli/pairings_view_commands.h"
 #include "cli/prefs_commands.h"
+#include "lw_version.h"
 
 namespace {
 
@@ -25,6 +27,7 @@ struct CommandEntry {
     const char* name;
     const char* summary;
     int (*run)(Context&, const lw::cli::CommandArgs&);
+    bool ownHelp = false;  // the command explains itself at --help
 };
 
 const CommandEntry kCommands[] = {
@@ -34,7 +37,7 @@ const CommandEntry kCommands[] = {
      "      [--activity F --prior-pairings F] [--pairings F] [--lis F]...   (the wizard's steps, in its order)",
      lw::cli::CommandNew},
     {"info", "info FILE", lw::cli::CommandInfo},
-    {"dump", "dump FILE [--crew] [--pairings] [--history]   (dump --help: the format)", lw::cli::CommandDump},
+    {"dump", "dump FILE [--crew] [--pairings] [--history]   (dump --help: the format)", lw::cli::CommandDump, true},
     {"save", "save FILE [-o OUT] [--kind working|prebuild|presked|final]", lw::cli::CommandSave},
     {"import",
      "import KIND FILE INPUT... [-o OUT]   KIND: toolbox, roster, absences, next-absences,\n"
@@ -101,20 +104,53 @@ const CommandEntry kCommands[] = {
 };
 
 void PrintUsage(std::ostream& out) {
-    out << "usage: lwtool COMMAND [options] [--yes|--no]\n\ncommands:\n";
+    out << "usage: lwtool COMMAND [options] [--yes|--no]\n"
+           "       lwtool COMMAND --help   (one command)\n"
+           "       lwtool --version\n\ncommands:\n";
     for (const CommandEntry& c : kCommands) out << "  " << c.summary << "\n";
     out << "\nexit codes: 0 done, 1 failed, 2 usage error, 3 a question needed --yes or --no\n";
 }
 
+const CommandEntry* Find(const std::string& name) {
+    for (const CommandEntry& c : kCommands)
+        if (name == c.name) return &c;
+    return nullptr;
+}
+
+void PrintCommandUsage(const CommandEntry& c) {
+    std::cout << "usage: lwtool " << c.summary << "\n";
+    std::cout << "\n--yes or --no answers a question the command asks; without either, a question ends it "
+                 "with exit code 3.\n";
+}
+
+bool IsHelp(const char* a) { return std::strcmp(a, "--help") == 0 || std::strcmp(a, "-h") == 0; }
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 2 || std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "help") == 0) {
+    if (argc < 2 || IsHelp(argv[1]) || std::strcmp(argv[1], "help") == 0) {
+        // "help COMMAND" is that command's --help.
+        if (argc >= 3 && std::strcmp(argv[1], "help") == 0) {
+            if (const CommandEntry* c = Find(argv[2])) {
+                PrintCommandUsage(*c);
+                return lw::cli::kExitDone;
+            }
+        }
         PrintUsage(argc < 2 ? std::cerr : std::cout);
         return argc < 2 ? lw::cli::kExitUsage : lw::cli::kExitDone;
     }
+    if (std::strcmp(argv[1], "--version") == 0) {
+        std::cout << "lwtool " << LW_VERSION << "\n";
+        return lw::cli::kExitDone;
+    }
     const std::string name = argv[1];
     std::vector<std::string> args(argv + 2, argv + argc);
+    const bool wantsHelp =
+        std::find(args.begin(), args.end(), "--help") != args.end() || (!args.empty() && args.front() == "-h");
+    if (const CommandEntry* c = Find(name); c && !c->ownHelp && wantsHelp) {
+        PrintCommandUsage(*c);
+        return lw::cli::kExitDone;
+    }
     std::optional<lw::platform::Answer> answer;
     for (const std::string& a : args) {
         if (a == "--yes") answer = lw::platform::Answer::Yes;

@@ -61,14 +61,17 @@ bool WriteTrainingReport(const model::Document& doc, platform::Interaction& ui, 
     return false;
 }
 
-bool GenerateTrainingReport(const model::Document& doc, platform::Interaction& ui, platform::FileOps& ops) {
+bool GenerateTrainingReport(const model::Document& doc, platform::Interaction& ui, platform::FileOps& ops,
+                            std::filesystem::path* written) {
     platform::FileRequest request;
     request.title = "Export Training and Line Check Data";
     request.filter = "CSV Files (*.csv)|*.csv|All Files (*.*)|*.*";
     request.folder = std::filesystem::path(doc.CurrentFileName).parent_path().string();
     const std::optional<std::string> file = ui.ChooseSaveFile(request);
     if (!file) return false;
-    return WriteTrainingReport(doc, ui, *file, ops);
+    if (!WriteTrainingReport(doc, ui, *file, ops)) return false;
+    if (written) *written = *file;
+    return true;
 }
 
 }  // namespace lw::output

@@ -18,8 +18,8 @@ bool WriteTrainingReport(const model::Document& doc, platform::Interaction& ui, 
                          platform::FileOps& ops = platform::RealFileOps());
 
 // "Generate Training Report...": the save chooser, then the report. False when cancelled or
-// not written.
+// not written; written, when given, receives the report's path.
 bool GenerateTrainingReport(const model::Document& doc, platform::Interaction& ui,
-                            platform::FileOps& ops = platform::RealFileOps());
+                            platform::FileOps& ops = platform::RealFileOps(), std::filesystem::path* written = nullptr);
 
 }  // namespace lw::output

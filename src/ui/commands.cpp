@@ -35,7 +35,7 @@ const std::vector<CommandText>& CommandTexts() {
         {kCmdRoster, "&Roster..."},
         {kCmdPairingEditor, "&Pairings..."},
         {kCmdComplement, "&Change Pairing Crew Complement..."},
-        {kCmdUndo, "&Undo F1"},
+        {kCmdUndo, "&Undo"},  // then the newest history entry it takes back
         {kCmdBuildBlocks, "&Build Blocks"},
         {kCmdPairingsWindow, "&Pairings Window"},
         {kCmdToolbox, "&ToolBox"},
@@ -66,6 +66,66 @@ std::string_view CommandTextOf(int id) {
     for (const CommandText& c : CommandTexts())
         if (c.id == id) return c.text;
     return {};
+}
+
+std::string_view CommandStatusTip(int id) {
+    switch (id) {
+        case kCmdNew: return "Start a new month with the new-month wizard";
+        case kCmdOpen: return "Open a month file";
+        case kCmdSave: return "Save the month";
+        case kCmdSaveAs: return "Save the month under a new name";
+        case kCmdMail: return "Send the month file, with its personal data, by e-mail";
+        case kCmdBackup: return "Copy the month to a backup folder";
+        case kCmdPrintBlocks: return "Print the crew blocks";
+        case kCmdPrintBlocksClipboard: return "Copy every crew line to the clipboard as text";
+        case kCmdPrintPairings: return "Print the pairings";
+        case kCmdPrintSetup: return "Choose the printer and the page";
+        case kCmdPairingReportClipboard: return "Copy the pairing report to the clipboard";
+        case kCmdCrewAbsences: return "Read this month's absences from a CrewTrac extract";
+        case kCmdPairingFile: return "Read this month's pairing file";
+        case kCmdPublish: return "Write the .htm page and the .csv files beside the month";
+        case kCmdLastMonthData: return "Read last month's activities from a CrewTrac extract";
+        case kCmdNextAbsences: return "Read next month's absences from a CrewTrac extract";
+        case kCmdLisFiles: return "Mark aircraft types and French-language pairings from LIS files";
+        case kCmdPilotBids: return "Read the pilots' bids from a bid file";
+        case kCmdBawLin: return "Read crew blocks from a BAW and LIN file pair";
+        case kCmdToolboxItems: return "Read the toolbox activities from a .box file";
+        case kCmdCrewTracExport: return "Write the BAW and LIN files for CrewTrac";
+        case kCmdCompanyExport: return "Save a copy without personal data for the company";
+        case kCmdPreferences: return "Display, safety and printing preferences, colours and the block font";
+        case kCmdViewerExport: return "Save a copy without personal data for the viewer";
+        case kCmdTrainingReport: return "Write the line indoctrination and line check days to a CSV file";
+        case kCmdExit: return "Quit Linewright";
+        case kCmdCopyBlocks: return "Copy the chosen crew members' blocks to the clipboard";
+        case kCmdMonth: return "Change the month's dates and settings";
+        case kCmdRoster: return "Add, remove and reorder crew members";
+        case kCmdPairingEditor: return "View or edit the month's pairings";
+        case kCmdComplement: return "Choose the pairing days that need two captains or an extra flight attendant";
+        case kCmdUndo: return "Take back the newest assignment or removal";
+        case kCmdBuildBlocks: return "Check the pairings and build the blocks";
+        case kCmdPairingsWindow: return "Show or hide the pairings window";
+        case kCmdToolbox: return "Show or hide the toolbox of activities";
+        case kCmdBidsWindow: return "Show or hide the pilots' bids window";
+        case kCmdFiltersWindow: return "Open the pairing filters window";
+        case kCmdHistory: return "List the month's assignments and removals, newest first";
+        case kCmdExceptions: return "List the illegal days and warnings of every block";
+        case kCmdOpenOnly: return "Show only the open pairings, or every pairing";
+        case kCmdCalculator: return "Start a desk calculator";
+        case kCmdGlobalInfo: return "Summary figures of the month";
+        case kCmdShortcuts: return "List the keyboard shortcuts";
+        case kCmdAbout: return "Version of Linewright";
+        case kCmdSearchFilter: return "Show only the blocks that match the search text";
+        case kCmdHideCheckPilots: return "Hide the check pilots' blocks";
+        case kCmdHideCompleted: return "Hide the blocks that are complete";
+        case kCmdHideLeave: return "Hide the blocks of crew on leave";
+        case kCmdHideBlockHolders: return "Hide the block holders' blocks";
+        case kCmdOnlyCheckPilots: return "Show only the check pilots' blocks";
+        case kCmdOnlyLtc: return "Show only the line training captains' blocks";
+        case kCmdOnlyBlockHolders: return "Show only the block holders' blocks";
+        case kCmdSharedNotes: return "Notes kept in the month file for every planner";
+        case kCmdRosterExtract: return "The roster is read by the new-month wizard";
+        default: return {};
+    }
 }
 
 const std::vector<MenuLayout>& WorkingMenus() {

@@ -29,6 +29,8 @@ struct CommandText {
 // Every command with its menu text.
 const std::vector<CommandText>& CommandTexts();
 std::string_view CommandTextOf(int id);
+// The status bar's line for the command while the pointer is on it.
+std::string_view CommandStatusTip(int id);
 
 // A menu of the working menu bar: its title and its commands in order, 0 for a separator.
 struct MenuLayout {

@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCursor>
+#include <QDesktopServices>
+#include <QKeySequence>
 #include <QLabel>
 #include <QMenuBar>
 #include <QProgressBar>
@@ -12,6 +14,7 @@
 #include <QStyle>
 #include <QTimer>
 #include <QToolBar>
+#include <QUrl>
 #include <filesystem>
 
 #include "bids/bid_import.h"
@@ -87,6 +90,29 @@ rules::ViewSwitch SwitchOf(int id) {
 
 std::string FolderOf(const std::string& file) { return std::filesystem::path(file).parent_path().string(); }
 
+// The keys the desktop uses for these everywhere, beside the function keys of the table.
+// A key scheme without a binding (Windows has none for Save As and Quit) gets the fallback.
+struct StandardKeyOf {
+    int id;
+    QKeySequence::StandardKey key;
+    QKeyCombination fallback = {};
+};
+constexpr StandardKeyOf kStandardKeys[] = {
+    {kCmdNew, QKeySequence::New},
+    {kCmdOpen, QKeySequence::Open},
+    {kCmdSave, QKeySequence::Save},
+    {kCmdSaveAs, QKeySequence::SaveAs, Qt::CTRL | Qt::SHIFT | Qt::Key_S},
+    {kCmdExit, QKeySequence::Quit, Qt::CTRL | Qt::Key_Q},
+    {kCmdUndo, QKeySequence::Undo},
+    {kCmdPrintBlocks, QKeySequence::Print},
+    {kCmdShortcuts, QKeySequence::HelpContents},
+};
+
+// Where the settings file keeps a window's place (QWidget::saveGeometry, base64).
+constexpr std::string_view kMainPlaceKey = "MainWindowPlace";
+constexpr std::string_view kPairingsPlaceKey = "PairingsWindowPlace";
+constexpr std::string_view kToolboxPlaceKey = "ToolboxWindowPlace";
+
 }  // namespace
 
 MainWindow::MainWindow(platform::Interaction& interaction, platform::Profile& profile, const platform::Clock& clock,
@@ -96,7 +122,8 @@ MainWindow::MainWindow(platform::Interaction& interaction, platform::Profile& pr
       profile_(profile),
       clock_(clock),
       ws_(std::make_unique<Workspace>(interaction, profile)),
-      runDialog_([](QDialog& d) { return d.exec(); }) {
+      runDialog_([](QDialog& d) { return d.exec(); }),
+      openUrl_([](const QUrl& url) { return QDesktopServices::openUrl(url); }) {
     setWindowTitle("Linewright");
     ws_->prefs() = platform::ReadPreferences(profile_);
     TakeNewDocument(std::make_unique<model::Document>(clock_.Today().Number()));
@@ -172,6 +199,8 @@ void MainWindow::CreateActions() {
         auto* action = new QAction(QString::fromUtf8(c.text.data(), static_cast<qsizetype>(c.text.size())), this);
         const int id = c.id;
         action->setData(id);
+        const std::string_view tip = CommandStatusTip(id);
+        action->setStatusTip(QString::fromUtf8(tip.data(), static_cast<qsizetype>(tip.size())));
         connect(action, &QAction::triggered, this, [this, id] { RunCommand(id); });
         actions_[id] = action;
         addAction(action);  // keys work whichever menu is shown
@@ -186,11 +215,28 @@ void MainWindow::CreateActions() {
     actions_[kCmdBackup]->setShortcut(Qt::Key_F8);
     actions_[kCmdGlobalInfo]->setShortcut(Qt::Key_F9);
     actions_[kCmdBidsWindow]->setShortcut(Qt::Key_Insert);
+    // An action may answer to several keys; a standard key that a function key of the table
+    // already holds (F1 is Help on most desktops, but Undo here) is left out, so no key is ambiguous.
+    std::vector<QKeySequence> taken{QKeySequence(Qt::Key_Tab)};
+    for (auto& [id, action] : actions_)
+        if (!action->shortcut().isEmpty()) taken.push_back(action->shortcut());
+    for (const StandardKeyOf& s : kStandardKeys) {
+        QList<QKeySequence> keys = actions_[s.id]->shortcuts();
+        QList<QKeySequence> standard = QKeySequence::keyBindings(s.key);
+        if (standard.isEmpty() && s.fallback.key() != Qt::Key_unknown) standard = {QKeySequence(s.fallback)};
+        for (const QKeySequence& k : standard) {
+            if (std::find(taken.begin(), taken.end(), k) != taken.end()) continue;
+            keys.push_back(k);
+            taken.push_back(k);
+        }
+        actions_[s.id]->setShortcuts(keys);
+    }
     for (auto& [id, action] : actions_) action->setShortcutContext(Qt::WindowShortcut);
     // Tab does what F3 does; a second action, because one action shows one key in the menu.
     tabAction_ = new QAction(this);
     tabAction_->setShortcut(Qt::Key_Tab);
     tabAction_->setShortcutContext(Qt::WindowShortcut);
+    tabAction_->setStatusTip(actions_[kCmdOpenOnly]->statusTip());
     connect(tabAction_, &QAction::triggered, this, [this] {
         if (actions_[kCmdOpenOnly]->isEnabled()) RunCommand(kCmdOpenOnly);
     });
@@ -242,6 +288,7 @@ void MainWindow::ShowMenus() {
         QString text = QString::fromStdString(file);
         text.replace("&", "&&");  // a path's own "&" is shown, not taken as a mnemonic
         auto* action = new QAction(QString("&%1 %2").arg(i + 1).arg(text), this);
+        action->setStatusTip("Open " + QString::fromStdString(file));
         connect(action, &QAction::triggered, this, [this, file] { OpenRecent(file); });
         recentActions_.push_back(action);
     }
@@ -289,6 +336,30 @@ void MainWindow::UpdateCommands() {
     actions_[kCmdOpenOnly]->setChecked(!doc.ShowTakenPairings);
     for (int id = kFirstViewFilter; id <= kLastViewFilter; ++id)
         actions_[id]->setChecked(grid_->ViewSwitchOn(SwitchOf(id)));
+    UpdateUndoText();
+}
+
+void MainWindow::UpdateUndoText() {
+    // The item names what F1 would take back, from the newest history entry.
+    const model::Document& doc = ws_->doc();
+    QString text = "&Undo";
+    if (fileOpen_ && !doc.History.Empty()) {
+        const model::TAction& a = doc.History[0];
+        const bool assigned = a.Kind == model::History::kAssigned;
+        text += assigned ? " Assign " : " Remove ";
+        if (a.Pair >= 0 && a.Pair < model::kPairSlots)
+            text += QString::fromStdString(doc.Pairings[static_cast<size_t>(a.Pair)].Designation()).trimmed();
+        if (a.Day >= 0 && a.Day < model::kDayCells) {
+            const base::CalendarDate date = doc.DayDate[static_cast<size_t>(a.Day)];
+            text += QString(" on %1/%2").arg(date.day, 2, 10, QChar('0')).arg(date.month, 2, 10, QChar('0'));
+        }
+        if (a.Crew >= 0 && a.Crew < model::kCrewRows) {
+            QString name = FromDocText(doc.Crew[static_cast<size_t>(a.Crew)].Name).trimmed();
+            name.replace("&", "&&");  // a name's "&" is shown, not taken as a mnemonic
+            text += (assigned ? " to " : " from ") + name;
+        }
+    }
+    actions_[kCmdUndo]->setText(text);
 }
 
 void MainWindow::RefreshIndicators() {
@@ -325,12 +396,9 @@ void MainWindow::RunCommand(int id) {
         case kCmdBackup: Backup(); break;
         case kCmdPairingReportClipboard: output::CopyPairingReport(doc, ui_); break;
         case kCmdPrintBlocksClipboard: output::CopyCrewLines(doc, ui_); break;
-        case kCmdPublish: output::PublishForInternet(doc, ui_); break;
-        case kCmdTrainingReport: output::GenerateTrainingReport(doc, ui_); break;
-        case kCmdCompanyExport:
-            output::SaveForCompany(doc, ui_);
-            ws_->NotifyChanged();
-            break;
+        case kCmdPublish: Publish(); break;
+        case kCmdTrainingReport: TrainingReport(); break;
+        case kCmdCompanyExport: SaveForCompany(); break;
         case kCmdViewerExport: SaveForViewer(); break;
         case kCmdCopyBlocks: CopyBlocks(); break;
         case kCmdRoster: EditRoster(); break;
@@ -658,12 +726,38 @@ void MainWindow::CopyBlocks() {
 }
 
 void MainWindow::SaveForViewer() {
-    output::SaveForViewer(ws_->doc(), ui_, [this]() -> std::optional<int> {
+    const output::CopyOutcome copy = output::SaveForViewer(ws_->doc(), ui_, [this]() -> std::optional<int> {
         ExportToViewerDialog dialog(this);
         if (runDialog_(dialog) != QDialog::Accepted) return std::nullopt;
         return dialog.Stage();
     });
     ws_->NotifyChanged();
+    if (copy.written) OfferFolder(copy.path.parent_path());
+}
+
+void MainWindow::SaveForCompany() {
+    const output::CopyOutcome copy = output::SaveForCompany(ws_->doc(), ui_);
+    ws_->NotifyChanged();
+    if (copy.written) OfferFolder(copy.path.parent_path());
+}
+
+void MainWindow::Publish() {
+    const output::PublishResult result = output::PublishForInternet(ws_->doc(), ui_);
+    if (result.completed && !result.written.empty()) OfferFolder(result.written.front().parent_path());
+}
+
+void MainWindow::TrainingReport() {
+    std::filesystem::path file;
+    if (output::GenerateTrainingReport(ws_->doc(), ui_, platform::RealFileOps(), &file)) OfferFolder(file.parent_path());
+}
+
+void MainWindow::OfferFolder(const std::filesystem::path& folder) {
+    const std::string where = folder.string();
+    if (ui_.Ask("The files are saved in " + where + ".\nDo you want to open that folder?", "Linewright",
+                platform::Buttons::YesNo, platform::Icon::Question) != platform::Answer::Yes)
+        return;
+    if (!openUrl_(QUrl::fromLocalFile(QString::fromStdString(where))))
+        ui_.Message("No file manager could be started to show " + where, "Linewright", platform::Icon::Stop);
 }
 
 void MainWindow::ImportBawLin() {
@@ -699,7 +793,38 @@ void MainWindow::ShowAbout() {
 void MainWindow::ShowShortcuts() {
     std::vector<std::string> lines;
     for (std::string_view line : KeyboardShortcutLines()) lines.emplace_back(line);
+    // Then the desktop's own keys, as this desktop spells them.
+    for (const StandardKeyOf& s : kStandardKeys) {
+        QStringList keys;
+        for (const QKeySequence& k : actions_.at(s.id)->shortcuts())
+            if (k[0].key() < Qt::Key_F1 || k[0].key() > Qt::Key_F35) keys << k.toString(QKeySequence::NativeText);
+        if (keys.isEmpty()) continue;
+        QString what = actions_.at(s.id)->text().remove('&');
+        if (s.id == kCmdUndo) what = "Undo";  // the item itself names the entry
+        if (what.endsWith("...")) what.chop(3);
+        lines.push_back((keys.join(", ") + '\t' + what).toStdString());
+    }
     ui_.ShowList("Keyboard Shortcuts", lines);
+}
+
+bool MainWindow::RestorePlaces() {
+    auto restore = [this](std::string_view key, QWidget* w) {
+        const std::string saved = profile_.GetString(kSection, key, "");
+        return !saved.empty() && w->restoreGeometry(QByteArray::fromBase64(QByteArray::fromStdString(saved)));
+    };
+    restore(kPairingsPlaceKey, pairings_);
+    restore(kToolboxPlaceKey, toolbox_);
+    return restore(kMainPlaceKey, this);
+}
+
+void MainWindow::SavePlaces() {
+    auto save = [this](std::string_view key, const QWidget* w) {
+        profile_.WriteString(kSection, key, w->saveGeometry().toBase64().toStdString());
+    };
+    save(kMainPlaceKey, this);
+    // A tool window keeps the place it was last seen in; the pairing text follows the mouse.
+    if (pairings_->isVisible()) save(kPairingsPlaceKey, pairings_);
+    if (toolbox_->isVisible()) save(kToolboxPlaceKey, toolbox_);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
@@ -708,6 +833,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         return;
     }
     if (fileOpen_ && ws_->doc().BlocksBuilt) grid_->WriteViewSettings();
+    SavePlaces();
     HideToolWindows();
     event->accept();
 }

@@ -4,6 +4,7 @@
 // and the safety nets (timed copy, run log). Every command calls the core and repaints.
 #include <QDialog>
 #include <QMainWindow>
+#include <filesystem>
 #include <functional>
 #include <map>
 #include <memory>
@@ -18,6 +19,7 @@
 #include "ui/workspace.h"
 
 class QAction;
+class QUrl;
 class QLabel;
 class QProgressBar;
 class QTimer;
@@ -66,6 +68,12 @@ public:
     // How the window runs its own modal dialogs (preferences, backup, About); tests answer
     // them here instead of the planner.
     void SetDialogRunner(std::function<int(QDialog&)> runner) { runDialog_ = std::move(runner); }
+    // How a folder is shown after files are written into it (the desktop's file manager);
+    // tests record the URL instead.
+    void SetUrlOpener(std::function<bool(const QUrl&)> opener) { openUrl_ = std::move(opener); }
+    // Puts the main window and the tool windows where the planner left them, from the
+    // settings file; false when the main window has no saved place yet.
+    bool RestorePlaces();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -77,6 +85,13 @@ private:
     void UpdateCommands();
     void RefreshIndicators();
     void UpdateTitle();
+    void UpdateUndoText();
+    void SavePlaces();
+    // After files are written into folder: asks whether to show it.
+    void OfferFolder(const std::filesystem::path& folder);
+    void Publish();
+    void TrainingReport();
+    void SaveForCompany();
 
     // Commands.
     void FileNew();
@@ -121,6 +136,7 @@ private:
     persist::RunLog* runLog_ = nullptr;
     bool fileOpen_ = false;
     std::function<int(QDialog&)> runDialog_;
+    std::function<bool(const QUrl&)> openUrl_;
 
     std::map<int, QAction*> actions_;
     std::vector<QAction*> recentActions_;

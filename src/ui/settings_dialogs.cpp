@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "lw_version.h"
 #include "ui/block_font.h"
 #include "ui/text.h"
 #include "ui/workspace.h"
@@ -227,7 +228,9 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
     big.setBold(true);
     name->setFont(big);
     layout->addWidget(name);
-    layout->addWidget(new QLabel(kVersionText, this));
+    auto* version = new QLabel(QString(" ") + LW_VERSION, this);
+    version->setObjectName("Version");
+    layout->addWidget(version);
     layout->addWidget(new QLabel("Crew block planning for one base, equipment and status.", this));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

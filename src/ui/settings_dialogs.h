@@ -65,6 +65,5 @@ public:
     explicit AboutDialog(QWidget* parent = nullptr);
 };
 
-inline constexpr const char* kVersionText = " 2024.09.00";
 
 }  // namespace lw::ui

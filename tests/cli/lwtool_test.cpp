@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "lw_version.h"
 #include "run_tool.h"
 #include "temp_folder.h"
 
@@ -207,6 +208,67 @@ TEST_F(LwTool, BadToolboxLeavesTheMonthFileAlone) {
     const Result missing = Tool(dir, {"import", "toolbox", Path("jan.lw2"), Path("none.box")});
     EXPECT_EQ(missing.exit, 1);
     EXPECT_EQ(missing.err, "[Linewright] Unable to Open File " + Path("none.box") + "\n");
+}
+
+// The names of the commands that `lwtool --help` lists, in its order.
+std::vector<std::string> ListedCommands(const std::string& help) {
+    std::vector<std::string> names;
+    size_t at = help.find("\ncommands:\n");
+    while ((at = help.find("\n  ", at)) != std::string::npos) {
+        at += 3;
+        if (help[at] == ' ') continue;  // a continuation line of the command above
+        names.push_back(help.substr(at, help.find_first_of(" \n", at) - at));
+    }
+    return names;
+}
+
+TEST_F(LwTool, VersionAndHelpForTheToolAndEveryCommand) {
+    const Result version = Tool(dir, {"--version"});
+    EXPECT_EQ(version.exit, 0);
+    EXPECT_EQ(version.out, std::string("lwtool ") + LW_VERSION + "\n");
+
+    const Result help = Tool(dir, {"--help"});
+    EXPECT_EQ(help.exit, 0);
+    EXPECT_EQ(Tool(dir, {"-h"}).out, help.out);
+    EXPECT_EQ(Tool(dir, {"help"}).out, help.out);
+    const Result bare = Tool(dir, {});
+    EXPECT_EQ(bare.exit, 2);
+    EXPECT_EQ(bare.err, help.out);
+    const std::string head = "usage: lwtool COMMAND [options] [--yes|--no]\n       lwtool COMMAND --help   (one command)\n"
+                             "       lwtool --version\n\ncommands:\n  new OUT.lw2 ";
+    EXPECT_EQ(help.out.substr(0, head.size()), head);
+
+    const std::vector<std::string> names = ListedCommands(help.out);
+    EXPECT_EQ(names, (std::vector<std::string>{
+                         "new", "info", "dump", "save", "import", "toolbox", "build", "select-pairing", "pairings-view",
+                         "grid-view", "whos-legal", "assign", "remove", "undo", "check", "report", "rules", "activity",
+                         "request", "clear-day", "lock", "export", "pair-props", "filter", "bids", "complement",
+                         "roster", "crew", "backup", "autosave-tick", "prefs"}));
+    const std::string answers =
+        "\n--yes or --no answers a question the command asks; without either, a question ends it with exit code 3.\n";
+    for (const std::string& name : names) {
+        if (name == "dump") continue;  // explains its dump format instead
+        const Result one = Tool(dir, {name, "--help"});
+        EXPECT_EQ(one.exit, 0) << name;
+        EXPECT_EQ(one.err, "") << name;
+        // The command's own lines from the list, nothing of another command's.
+        const size_t from = help.out.find("\n  " + name + " ") + 3;
+        const size_t to = help.out.find_first_of("\n", help.out.find_first_not_of(' ', from));
+        std::string own = help.out.substr(from, to - from) + "\n";
+        for (size_t next = to; help.out.compare(next, 7, "\n      ") == 0;) {
+            const size_t end = help.out.find('\n', next + 1);
+            own += help.out.substr(next + 1, end - next);
+            next = end;
+        }
+        EXPECT_EQ(one.out, "usage: lwtool " + own + answers) << name;
+        EXPECT_EQ(Tool(dir, {name, "-h"}).out, one.out) << name;
+        EXPECT_EQ(Tool(dir, {"help", name}).out, one.out) << name;
+    }
+    // --help anywhere after the command answers instead of running it.
+    const Result late = Tool(dir, {"assign", Path("none.lw2"), "--crew", "3", "--help"});
+    EXPECT_EQ(late.exit, 0);
+    EXPECT_EQ(late.out, "usage: lwtool assign FILE --crew ROW --pair INDEX --day DAY [--skip-checks] [-o OUT]\n" + answers);
+    EXPECT_FALSE(std::filesystem::exists(dir / "none.lw2"));
 }
 
 }  // namespace

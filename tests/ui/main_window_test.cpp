@@ -180,6 +180,7 @@ TEST_F(MainWindowTest, MenusAndCommandsFollowTheFileState) {
     std::string all;
     for (const std::string& m : MenuTexts(window->menuBar())) all += m;
     for (const CommandText& c : CommandTexts()) {
+        if (c.id == kCmdUndo) continue;  // names the history entry it takes back
         const std::string item = " " + std::string(c.text) + ";";
         EXPECT_NE(all.find(item), std::string::npos) << c.text;
         EXPECT_EQ(all.find(item), all.rfind(item)) << c.text;
@@ -459,7 +460,12 @@ TEST_F(MainWindowTest, ReportsAndLists) {
     window->RunCommand(kCmdShortcuts);
     ASSERT_EQ(ui.calls.size(), 1u);
     EXPECT_EQ(ui.calls[0].title, "Keyboard Shortcuts");
-    EXPECT_EQ(std::count(ui.calls[0].text.begin(), ui.calls[0].text.end(), '\n'), 12);
+    EXPECT_EQ(std::count(ui.calls[0].text.begin(), ui.calls[0].text.end(), '\n'), 19);
+    // After the function keys, the desktop's own (the offscreen platform spells them as Windows does).
+    const std::string standard = "=\tpairing report to the clipboard\nCtrl+N\tNew\nCtrl+O\tOpen\nCtrl+S\tSave\n"
+                                 "Ctrl+Shift+S\tSave As\nCtrl+Q\tExit\nCtrl+Z, Alt+Backspace\tUndo\nCtrl+P\tPrint Blocks";
+    EXPECT_EQ(ui.calls[0].text.substr(ui.calls[0].text.size() - std::min(standard.size(), ui.calls[0].text.size())),
+              standard);
 
     // F3 and Tab switch the pairings window between open instances and all of them.
     const bool all = doc().ShowTakenPairings;
@@ -601,6 +607,7 @@ TEST_F(MainWindowTest, ClipboardAndPublishingCommandsReachTheCore) {
     EXPECT_EQ(ui.clipboard, output::CrewLinesText(doc()));
 
     ui.calls.clear();
+    ui.answers = {Answer::No};  // leaves the folder closed
     window->RunCommand(kCmdPublish);
     const output::PublishFiles files = output::PublishFilesFor(doc());
     EXPECT_EQ(files.page.parent_path(), folder.Path());

@@ -46,7 +46,7 @@ TEST_F(ViewerDialogTest, PreSkedStageWritesThePreskedCopyAndKeepsTheMonth) {
     doc().DocTexts[model::kSharedNotesText] = "Hangar move on the 20th";
     const std::string personal = PersonalData(doc());
     const std::filesystem::path copy = folder.Path() / "Viewer" / "Presked_capt-yyz-dh8-2027-03.lwv";
-    ui.answers = {platform::Answer::Yes};
+    ui.answers = {platform::Answer::Yes, platform::Answer::No};  // mail it; leave its folder closed
 
     RunWith<ExportToViewerDialog>(kCmdViewerExport, [&](ExportToViewerDialog& d) {
         EXPECT_EQ(d.windowTitle(), "Linewright - Export for  LW Viewer");
@@ -60,9 +60,12 @@ TEST_F(ViewerDialogTest, PreSkedStageWritesThePreskedCopyAndKeepsTheMonth) {
 
     ASSERT_TRUE(std::filesystem::exists(copy));
     const std::vector<Call> questions = Questions(ui);
-    ASSERT_FALSE(questions.empty());
-    EXPECT_EQ(questions.back(), (Call{"MailFile", questions.back().title, copy.string()}));
-    EXPECT_EQ(questions[questions.size() - 2],
+    ASSERT_GE(questions.size(), 3u);
+    EXPECT_EQ(questions.back(), (Call{"Ask", "Linewright",
+                                      "The files are saved in " + copy.parent_path().string() +
+                                          ".\nDo you want to open that folder?"}));
+    EXPECT_EQ(questions[questions.size() - 2], (Call{"MailFile", questions[questions.size() - 2].title, copy.string()}));
+    EXPECT_EQ(questions[questions.size() - 3],
               (Call{"Ask", "Linewright",
                     "Viewer File Saved as " + copy.string() +
                         " without personal data.\nDo you want to e-mail the lwv file now."}));
