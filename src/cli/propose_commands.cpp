@@ -6,7 +6,9 @@
 #include <iostream>
 
 #include "rules/assignment.h"
+#include "platform/profile.h"
 #include "rules/block_checks.h"
+#include "rules/build_blocks.h"
 #include "rules/propose.h"
 #include "rules/why_not.h"
 
@@ -62,7 +64,14 @@ int CommandPropose(Context& ctx, const CommandArgs& argv) {
     }
     auto doc = OpenSchedule(ctx, file);
     if (!doc) return kExitFailed;
-    if (!doc->BlocksBuilt) return Fail("propose", "the blocks of this month are not built yet (lwtool build)");
+    if (!doc->BlocksBuilt) {
+        // Proposing works on the board the planner would see, so an unbuilt month is built first.
+        rules::Board board;
+        const platform::Profile profile(platform::Profile::DefaultPath());
+        if (!rules::BuildBlocks(*doc, board, ctx.ui, profile, {}).built)
+            return Fail("propose", "the blocks could not be built (lwtool build tells why)");
+        std::cout << "Blocks built first\n";
+    }
     if (const auto rows = args.Value("--rows")) options.rows = Rows(*doc, *rows);
     SetUpBoard(*doc);
 

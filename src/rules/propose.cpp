@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <map>
 #include <memory>
+#include <optional>
 
 #include "bids/bids.h"
 #include "bids/filters.h"
@@ -67,6 +68,7 @@ public:
         std::stable_sort(open_.begin(), open_.end(),
                          [](const Instance& a, const Instance& b) { return a.day < b.day; });
         bidRanks_.resize(static_cast<size_t>(w_.CrewCount));
+        daysOff_.resize(static_cast<size_t>(w_.CrewCount));
     }
 
     Document& Month() { return w_; }
@@ -96,9 +98,14 @@ public:
             for (const Instance& in : wanted) TryPlace(c, in);
         });
         Pass("Proposing blocks (minimum)", [&](int c) {
-            for (const Instance& in : open_) {
-                if (MemberCredit(Row(c)) >= w_.EffectiveMinBlock(Row(c))) break;
-                TryPlace(c, in);
+            // A trip that lands the block inside its range is taken before any other.
+            while (MemberCredit(Row(c)) < w_.EffectiveMinBlock(Row(c))) {
+                const int32_t missing = w_.EffectiveMinBlock(Row(c)) - MemberCredit(Row(c));
+                bool placed = false;
+                for (const Instance& in : open_)
+                    if (in.credit >= missing && (placed = TryPlace(c, in))) break;
+                for (size_t i = 0; i < open_.size() && !placed; ++i) placed = TryPlace(c, open_[i]);
+                if (!placed) break;
             }
         });
         Pass("Proposing blocks (maximum)", [&](int c) {
@@ -139,6 +146,7 @@ public:
             LeftOpen lo{in.pair, in.day, in.credit, {}};
             std::map<std::string, int32_t> counts;
             for (int c : everyone) {
+                quick.daysOff = &DaysOff(c);
                 std::vector<WhyReason> why = WhyNot(w_, c, in.pair, in.day, quick);
                 std::string reason;
                 if (!why.empty()) reason = why.front().text;
@@ -164,6 +172,12 @@ private:
     }
 
     bool IsBid(int c, int pair) { return Ranks(c)[static_cast<size_t>(pair)] >= 0; }
+
+    const DayMarks& DaysOff(int c) {
+        auto& marks = daysOff_[static_cast<size_t>(c)];
+        if (!marks) marks = DaysAskedOff(w_, c);
+        return *marks;
+    }
 
     void Refresh(int c) {
         CheckBlock(w_, c);
@@ -195,7 +209,7 @@ private:
         const int last = std::min(LastCoveredDay(q, in.day), model::kDayCells - 1);
         for (int d = in.day; d <= last; ++d) {
             const size_t k = static_cast<size_t>(d);
-            if (p.DayAssignment[k] != model::kDayEmpty || p.DayLocked[k] != 0 || p.DayFlagA[k] > 0) return false;
+            if (p.DayAssignment[k] != model::kDayEmpty || p.DayLocked[k] != 0 || DaysOff(c)[k]) return false;
         }
         const RestJudgement rest = JudgeAssignRest(w_, c, in.pair, in.day);
         if (rest.Refused() || rest.Asks()) return false;
@@ -284,6 +298,7 @@ private:
     std::vector<Instance> open_;
     std::vector<Placement> placed_;
     std::vector<std::vector<int>> bidRanks_;
+    std::vector<std::optional<DayMarks>> daysOff_;
     bool cancelled_ = false;
 };
 

@@ -5,6 +5,7 @@
 #include <set>
 #include <string_view>
 
+#include "bids/bids.h"
 #include "rules/assignment.h"
 #include "rules/block_checks.h"
 
@@ -128,6 +129,19 @@ std::vector<WhyReason> TrialBlockReasons(Document& doc, int crew, int pair, int 
 
 }  // namespace
 
+DayMarks DaysAskedOff(const Document& doc, int crew) {
+    DayMarks off{};
+    const TPilot& p = doc.Crew[static_cast<size_t>(crew)];
+    for (size_t d = 0; d < off.size(); ++d) off[d] = p.DayFlagA[d] > 0;
+    if (doc.IsFlightAttendants() || p.BidText.empty()) return off;
+    const bids::GuessedBid bid = bids::GuessBid(doc, p.BidText);
+    for (const auto& request : bid.days)
+        for (int dayOfMonth : request)
+            for (int d = 0; d < doc.DayCount && d < model::kDayCells; ++d)
+                if (doc.DayDate[static_cast<size_t>(d)].day == dayOfMonth) off[static_cast<size_t>(d)] = true;
+    return off;
+}
+
 int LastCoveredDay(const TPair& q, int day) {
     const int32_t release = day * kDayMinutes + q.ReportTime + q.Tafb;
     // A release at midnight leaves the next day free.
@@ -198,11 +212,12 @@ std::vector<WhyReason> WhyNot(Document& doc, int crew, int pair, int day, const 
 
     bool placeable = true;
     const int last = std::min(LastCoveredDay(q, day), model::kDayCells - 1);
+    const DayMarks off = options.daysOff ? *options.daysOff : DaysAskedOff(doc, crew);
     bool notFree = false, locked = false, dayOff = false;
     for (int d = day; d <= last; ++d) {
         notFree |= p.DayAssignment[static_cast<size_t>(d)] != model::kDayEmpty;
         locked |= p.DayLocked[static_cast<size_t>(d)] != 0;
-        dayOff |= p.DayFlagA[static_cast<size_t>(d)] > 0;
+        dayOff |= off[static_cast<size_t>(d)];
     }
     if (notFree) {
         placeable = false;

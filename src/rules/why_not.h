@@ -1,6 +1,7 @@
 #pragma once
 // Why a crew member cannot take a pairing instance: each reason in the words of the check
 // that stands in the way, so the planner sees what to change (a day off, a rest, the range).
+#include <array>
 #include <string>
 #include <vector>
 
@@ -34,10 +35,16 @@ struct WhyReason {
     bool operator==(const WhyReason&) const = default;
 };
 
+// The days the member asked off: day-off request marks on the block and, for pilots, the
+// days off their bid requests name (every day of the month with that day of month).
+using DayMarks = std::array<bool, model::kDayCells>;
+DayMarks DaysAskedOff(const model::Document& doc, int crew);
+
 struct WhyNotOptions {
     bool stopAtFirst = false;   // the first reason found is enough (counting over many members)
     bool creditRange = true;    // a block pushed over its maximum counts as a reason
     bool shortRestRefuses = true;  // a rest the engine would ask about counts as a reason
+    const DayMarks* daysOff = nullptr;  // DaysAskedOff of the member when already at hand
 };
 
 // Every reason the member cannot take the pairing on the day; empty when nothing stands in
