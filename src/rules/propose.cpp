@@ -278,6 +278,8 @@ private:
             const TPair& bq = w_.Pairings[static_cast<size_t>(big.pair)];
             if (small.day > LastCoveredDay(bq, big.day) + 1 || big.day > LastCoveredDay(sq, small.day) + 1) continue;
             const std::vector<Placement> before = placed_;
+            const TPilot savedRow = Row(small.crew);
+            const int32_t savedStatus = sq.DayStatus[static_cast<size_t>(small.day)];
             Unplace(i);
             if (TryPlace(small.crew, big)) {
                 // The smaller trip goes to another member, or stays open: open time shrinks either way.
@@ -286,8 +288,12 @@ private:
                 }
                 return true;
             }
-            // Put it back as it was; it fitted there a moment ago.
-            if (TryPlace(small.crew, smallIn)) placed_ = before;
+            // Put everything back exactly as it was.
+            Row(small.crew) = savedRow;
+            w_.Pairings[static_cast<size_t>(small.pair)].DayStatus[static_cast<size_t>(small.day)] = savedStatus;
+            placed_ = before;
+            if (w_.IsFlightAttendants())
+                for (int h : CabinSiblingHolders(w_, small.pair, small.day)) CheckBlock(w_, h);
         }
         return false;
     }
