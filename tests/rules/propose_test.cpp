@@ -151,6 +151,28 @@ TEST_F(ProposeMonth, WhyNotNamesEveryCheckInTheWay) {
     EXPECT_TRUE(lw::rules::WhyNot(*doc, junior, wanted, 4).empty());
 }
 
+TEST(ProposeExchanges, TimeToExchangeTradesASmallTripForABiggerOneAndNeverWorsens) {
+    auto doc = lw::test::MakeMonth(lw::model::kCaptains);
+    doc->MinBlock = 300;
+    doc->MaxBlock = 600;
+    doc->AvgBlock = 450;
+    const int small = lw::test::AddPairing(*doc, {.number = 3000, .report = 480, .release = 1080}, {5});
+    const int big = lw::test::AddPairing(
+        *doc, {.number = 3100, .report = 480, .release = 1080, .length = 2, .dailyCredit = 270}, {5});
+    const int only = lw::test::AddCrew(*doc, "A ONLY");
+    lw::test::Settle(*doc);
+    FakeInteraction ui;
+    ProposeOptions options;
+    const lw::rules::Proposal plain = lw::rules::Propose(*doc, options, ui);
+    EXPECT_EQ(plain.placements, (std::vector<Placement>{{only, small, 5, false}}));
+    EXPECT_EQ(plain.figures.openAfter, 540);
+    options.seconds = 5;
+    const lw::rules::Proposal exchanged = lw::rules::Propose(*doc, options, ui);
+    EXPECT_EQ(exchanged.used, ProposeStrategy::Best);
+    EXPECT_EQ(exchanged.placements, (std::vector<Placement>{{only, big, 5, false}}));
+    EXPECT_EQ(exchanged.figures.openAfter, 300);
+}
+
 TEST(ProposalHistory, AGroupIsOneStepAndIsNeverCutByTheLimit) {
     lw::model::History h;
     h.Record(1, 1, 1, lw::model::History::kAssigned);
