@@ -32,12 +32,15 @@ void History::DropNewest() {
 }
 
 std::string History::SaveText() const {
+    // The file keeps the newest kLimit transactions, as ever; a longer step lives only in memory.
+    const size_t count = actions_.size() < kLimit ? actions_.size() : kLimit;
     std::string text;
-    text.reserve(4 + 14 * actions_.size());
+    text.reserve(4 + 14 * count);
     char buf[64];
-    std::snprintf(buf, sizeof buf, "%04d", static_cast<int>(actions_.size()));
+    std::snprintf(buf, sizeof buf, "%04d", static_cast<int>(count));
     text += buf;
-    for (const TAction& a : actions_) {
+    for (size_t i = 0; i < count; ++i) {
+        const TAction& a = actions_[i];
         std::snprintf(buf, sizeof buf, "%02d%04d%04d%04d", a.Kind, a.Day, a.Crew, a.Pair);
         text += buf;
     }

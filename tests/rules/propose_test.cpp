@@ -183,6 +183,12 @@ TEST(ProposalHistory, AGroupIsOneStepAndIsNeverCutByTheLimit) {
     h.Record(4, 4, 4, lw::model::History::kAssigned);
     EXPECT_EQ(h.Size(), 251u) << "the group reaching into the limit stays whole, the older lone step goes";
     EXPECT_EQ(h.NewestStepSize(), 1u);
+    // The file keeps the newest 201 as it always did.
+    lw::model::History read;
+    ASSERT_TRUE(read.LoadText(h.SaveText()));
+    EXPECT_EQ(read.Size(), lw::model::History::kLimit);
+    EXPECT_EQ(read[0], h[0]);
+    EXPECT_EQ(read[200], h[200]);
 }
 
 }  // namespace
