@@ -267,6 +267,21 @@ private:
             for (int h : CabinSiblingHolders(w_, pl.pair, pl.day)) CheckBlock(w_, h);
     }
 
+    // Cheap look before a swap is tried: the bigger trip's days hold nothing but the smaller
+    // trip, and the block stays under its maximum.
+    bool RoomAfterSwap(const Placement& small, int32_t smallCredit, const Instance& big) {
+        const TPilot& p = Row(small.crew);
+        if (MemberCredit(p) - smallCredit + big.credit > w_.EffectiveMaxBlock(p)) return false;
+        const TPair& bq = w_.Pairings[static_cast<size_t>(big.pair)];
+        const int last = std::min(LastCoveredDay(bq, big.day), model::kDayCells - 1);
+        for (int d = big.day; d <= last; ++d) {
+            const size_t k = static_cast<size_t>(d);
+            if (p.DayLocked[k] != 0 || DaysOff(small.crew)[k]) return false;
+            if (p.DayAssignment[k] != model::kDayEmpty && d != small.day) return false;
+        }
+        return true;
+    }
+
     bool TryExchange(const Instance& big) {
         for (size_t i = 0; i < placed_.size(); ++i) {
             const Placement small = placed_[i];
@@ -277,6 +292,7 @@ private:
             // Only a trip that overlaps the bigger one can make room for it.
             const TPair& bq = w_.Pairings[static_cast<size_t>(big.pair)];
             if (small.day > LastCoveredDay(bq, big.day) + 1 || big.day > LastCoveredDay(sq, small.day) + 1) continue;
+            if (!RoomAfterSwap(small, smallIn.credit, big)) continue;
             const std::vector<Placement> before = placed_;
             const TPilot savedRow = Row(small.crew);
             const int32_t savedStatus = sq.DayStatus[static_cast<size_t>(small.day)];
