@@ -17,6 +17,7 @@
 #include "cli/grid_view_commands.h"
 #include "cli/pairings_view_commands.h"
 #include "cli/prefs_commands.h"
+#include "cli/propose_commands.h"
 #include "lw_version.h"
 
 namespace {
@@ -59,6 +60,12 @@ const CommandEntry kCommands[] = {
      lw::cli::CommandGridView},
     {"whos-legal", "whos-legal FILE --pair INDEX --day DAY [--assign ROW] [-o OUT]   (who may take it, who bid it)",
      lw::cli::CommandWhosLegal},
+    {"propose",
+     "propose FILE [--rows R1,R2..] [--seconds N] [--strategy best|first-fit] [--dry-run] [-o OUT]\n"
+     "      (fills the open time legally, by seniority and bids; prints the summary, the placements and what stays open)",
+     lw::cli::CommandPropose},
+    {"why", "why FILE --crew ROW --pair INDEX --day DAY   (why the member cannot take that pairing instance)",
+     lw::cli::CommandWhy},
     {"assign", "assign FILE --crew ROW --pair INDEX --day DAY [--skip-checks] [-o OUT]", lw::cli::CommandAssign},
     {"remove", "remove FILE --crew ROW --day DAY [-o OUT]", lw::cli::CommandRemove},
     {"undo", "undo FILE [-o OUT]   (takes back the newest assignment or removal)", lw::cli::CommandUndo},

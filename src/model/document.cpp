@@ -33,6 +33,12 @@ void Document::TakeContentFrom(Document&& other) {
     RunLog = log;
 }
 
+Document Document::Clone() const {
+    Document copy(*this);
+    copy.RunLog = nullptr;
+    return copy;
+}
+
 void Document::Log(std::string_view line) const {
     if (RunLog) RunLog->Write(line);
 }

@@ -36,10 +36,12 @@ public:
     // Allocates the fixed tables; new pairing records are stamped with today's day number.
     explicit Document(int32_t today = 0);
 
-    Document(const Document&) = delete;
     Document& operator=(const Document&) = delete;
     Document(Document&&) = default;
     Document& operator=(Document&&) = default;
+
+    // A working copy to try changes on: every table and setting, without the run log.
+    Document Clone() const;
 
     // Takes over every table and setting of other (a freshly read month); keeps this
     // document's run log.
@@ -149,6 +151,8 @@ public:
     int32_t Today() const { return today_; }
 
 private:
+    // Copies are made only through Clone, so that no copy shares the run log by accident.
+    Document(const Document&) = default;
     // Everything DeleteAll sets but the tables.
     void ResetSettings();
 

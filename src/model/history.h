@@ -12,7 +12,12 @@ struct TAction {
     int32_t Day = 0;
     int32_t Crew = 0;
     int32_t Pair = 0;
-    bool operator==(const TAction&) const = default;
+    // Transactions made as one step (a whole proposal) share a group number; 0 stands alone.
+    // Kept in memory only: a reloaded month undoes them one by one.
+    int32_t Group = 0;
+    bool operator==(const TAction& o) const {
+        return Kind == o.Kind && Day == o.Day && Crew == o.Crew && Pair == o.Pair;
+    }
 };
 
 class History {
@@ -30,6 +35,13 @@ public:
     // Drops the newest transaction (undo bookkeeping).
     void DropNewest();
 
+    // Everything recorded between BeginGroup and EndGroup is taken back as one step. A group
+    // is never cut by the length limit while it reaches into the newest kLimit transactions.
+    void BeginGroup();
+    void EndGroup() { openGroup_ = 0; }
+    // How many of the newest transactions form the newest step (1 for a lone transaction).
+    size_t NewestStepSize() const;
+
     // "%04d" count, then "%02d%04d%04d%04d" per transaction, newest first.
     std::string SaveText() const;
     // Rebuilds from a saved text. False when the text is malformed; the history then holds
@@ -38,6 +50,8 @@ public:
 
 private:
     std::vector<TAction> actions_;
+    int32_t openGroup_ = 0;
+    int32_t lastGroup_ = 0;
 };
 
 }  // namespace lw::model

@@ -38,6 +38,8 @@ bool IsFrenchPairing(const TPair& q) { return q.PairText.find(kFrenchMarker) != 
 
 struct RestFinding {
     bool tooShort = false;
+    bool shortBefore = false;
+    bool shortAfter = false;
     std::string before;  // " %d:%02d Crew Rest Before " when short of comfortable
     std::string after;   // " %d:%02d Crew Rest After "
 };
@@ -105,7 +107,9 @@ RestFinding JudgeRest(const Document& doc, const TPilot& p, const TPair& q, int 
     }
 
     RestFinding f;
-    if (start < release + minimum || nextStart < end + minimum) {
+    f.shortBefore = start < release + minimum;
+    f.shortAfter = nextStart < end + minimum;
+    if (f.shortBefore || f.shortAfter) {
         f.tooShort = true;
         return f;
     }
@@ -205,6 +209,25 @@ std::string_view AssignResultMessage(int result) {
         default: return "";
     }
 }
+
+RestJudgement JudgeAssignRest(const Document& doc, int crew, int pair, int day) {
+    RestJudgement j;
+    if (!ValidCrew(doc, crew) || !ValidPair(doc, pair) || !ValidCell(day)) return j;
+    const RestFinding f =
+        JudgeRest(doc, doc.Crew[static_cast<size_t>(crew)], doc.Pairings[static_cast<size_t>(pair)], day);
+    j.shortBefore = f.shortBefore;
+    j.shortAfter = f.shortAfter;
+    j.before = f.before;
+    j.after = f.after;
+    return j;
+}
+
+bool TrialRestWalkHolds(const Document& doc, int crew, int pair, int day) {
+    if (!ValidCrew(doc, crew) || !ValidPair(doc, pair) || !ValidCell(day)) return false;
+    return TrialRestHolds(doc, doc.Crew[static_cast<size_t>(crew)], pair, day);
+}
+
+int CountFlaggedDays(const Document& doc, const TPilot& p) { return CountIllegalDays(doc, p); }
 
 int32_t PairOnDay(const Document& doc, int crew, int day) {
     if (!ValidCrew(doc, crew) || !ValidCell(day)) return -1;

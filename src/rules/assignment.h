@@ -66,6 +66,23 @@ int RemovePair(model::Document& doc, Board& board, int crew, int pair, int day);
 // Whether the crew member could take the pairing on the day; changes nothing.
 int TrialAssign(model::Document& doc, int crew, int pair, int day);
 
+// The rest the engine judges before putting the pairing on the day (the checks AssignPair
+// runs unless Shift is held).
+struct RestJudgement {
+    bool shortBefore = false;  // below the hard minimum after the work before
+    bool shortAfter = false;   // below the hard minimum before the work after
+    std::string before;        // " %d:%02d Crew Rest Before " when the planner would be asked
+    std::string after;         // " %d:%02d Crew Rest After "
+    bool Refused() const { return shortBefore || shortAfter; }
+    bool Asks() const { return !before.empty() || !after.empty(); }
+};
+RestJudgement JudgeAssignRest(const model::Document& doc, int crew, int pair, int day);
+// The trial's walk over the whole block with the pairing on the day: every piece of work
+// starts after the rest of the one before.
+bool TrialRestWalkHolds(const model::Document& doc, int crew, int pair, int day);
+// Days flagged illegal in the member's block, days 0 to DayCount + 5, as the trial counts them.
+int CountFlaggedDays(const model::Document& doc, const model::TPilot& p);
+
 // The pairing index starting on the crew member's day, -1 when none or out of range.
 int32_t PairOnDay(const model::Document& doc, int crew, int day);
 

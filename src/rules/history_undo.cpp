@@ -8,12 +8,37 @@ using model::Document;
 using model::History;
 using model::TAction;
 
+namespace {
+
+// A step of several assignments (a proposal) goes back whole: each of its assignments is
+// sent back to open time, newest first.
+UndoOutcome UndoGroup(Document& doc, Board& board, platform::Interaction& ui) {
+    size_t left = doc.History.NewestStepSize();
+    bool refused = false;
+    for (; left > 0; --left) {
+        const TAction action = doc.History[0];
+        doc.History.DropNewest();
+        const int result = action.Kind == History::kAssigned
+                               ? RemovePair(doc, board, action.Crew, action.Pair, action.Day)
+                               : AssignPair(doc, board, ui, action.Crew, action.Pair, action.Day, false);
+        if (result == kAssignDone) doc.History.DropNewest();
+        else refused = true;
+    }
+    if (!refused) return UndoOutcome::Undone;
+    ui.Message("Unable to UNDO that Transaction", "Linewright", platform::Icon::None);
+    doc.Modified = true;
+    return UndoOutcome::Refused;
+}
+
+}  // namespace
+
 UndoOutcome Undo(Document& doc, Board& board, platform::Interaction& ui, bool fromMenu) {
     if (fromMenu) doc.Log("Undo\n");
     if (doc.History.Empty()) {
         ui.Beep();
         return UndoOutcome::Empty;
     }
+    if (doc.History.NewestStepSize() > 1) return UndoGroup(doc, board, ui);
     const TAction action = doc.History[0];
     const History before = doc.History;
     // Taken off first, so that the engine's own record of the reverse step never pushes the

@@ -434,6 +434,12 @@ void BlockGridView::DrawSmallText(QPainter& p, int x, int baseline, std::string_
     p.drawImage(x, baseline - smallAscent_, smallTexts_->Get(text, colour, pixelRatio_));
 }
 
+void BlockGridView::SetProposed(const std::vector<rules::Placement>& placements) {
+    proposed_.clear();
+    for (const rules::Placement& pl : placements) proposed_[{pl.crew, pl.day}] = pl.pair;
+    viewport()->update();
+}
+
 void BlockGridView::paintEvent(QPaintEvent* event) {
     QPainter painter(viewport());
     PaintGrid(painter, event->rect());
@@ -573,6 +579,19 @@ void BlockGridView::PaintRowDays(QPainter& p, const TPilot& m, int top, int firs
             DrawText(p, x + textX, textY, rules::RequestCodeText(m.DayFlagA[i]), darkGray);
         }
         if (!shown) continue;
+        if (!proposed_.empty() && cell == model::kDayEmpty) {
+            const int crew = static_cast<int>(&m - doc.Crew.data());
+            if (const auto it = proposed_.find({crew, d}); it != proposed_.end()) {
+                // A proposed trip: its number in blue inside a blue frame, until applied or dropped.
+                const QColor blue(Qt::blue);
+                char text[16];
+                const int number = doc.Pairings[static_cast<size_t>(it->second)].PairNumber;
+                std::snprintf(text, sizeof text, prefs.ShowFullPair ? "%04d" : "%03d",
+                              prefs.ShowFullPair ? number : number % 1000);
+                DrawText(p, x + textX, textY, text, blue);
+                Frame(p, x + 1, top + 1, colW - 3, rh - 3, blue);
+            }
+        }
         if (m.DayIllegal[i]) Frame(p, x + 1, top + 1, colW - 3, rh - 3, red);
         if (m.DayWarning[i]) p.fillRect(x + colW - 6, top + 1, 5, 5, kWarning);
     }

@@ -18,6 +18,7 @@
 #include <QString>
 #include <array>
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -25,6 +26,7 @@
 
 #include "platform/preferences.h"
 #include "rules/gestures.h"
+#include "rules/propose.h"
 #include "rules/view_filter.h"
 #include "ui/grid_geometry.h"
 
@@ -74,6 +76,8 @@ public:
     // Brings the crew row (when displayed) and the day column into view.
     void ScrollToCrew(int crew, int day);
     void Refresh();
+    // Marks the days a proposal would fill; an empty list clears the marks.
+    void SetProposed(const std::vector<rules::Placement>& placements);
 
     // ---- held-key views
     bool LastMonthView() const { return lastMonth_; }
@@ -141,6 +145,7 @@ private:
     QString searchText_;
     std::vector<std::string> searchWords_;
     std::vector<int> rows_;
+    std::map<std::pair<int, int>, int> proposed_;  // (crew, day) -> pairing index
     rules::ReserveSummary reserves_{};
     bool lastMonth_ = false;
     bool allCredits_ = false;

@@ -37,6 +37,7 @@ const std::vector<CommandText>& CommandTexts() {
         {kCmdComplement, "&Change Pairing Crew Complement..."},
         {kCmdUndo, "&Undo"},  // then the newest history entry it takes back
         {kCmdBuildBlocks, "&Build Blocks"},
+        {kCmdProposeBlocks, "&Propose Blocks..."},
         {kCmdPairingsWindow, "&Pairings Window"},
         {kCmdToolbox, "&ToolBox"},
         {kCmdBidsWindow, "Bids Window"},
@@ -103,6 +104,7 @@ std::string_view CommandStatusTip(int id) {
         case kCmdComplement: return "Choose the pairing days that need two captains or an extra flight attendant";
         case kCmdUndo: return "Take back the newest assignment or removal";
         case kCmdBuildBlocks: return "Check the pairings and build the blocks";
+        case kCmdProposeBlocks: return "Propose blocks for the open time, by seniority and bids, to review before applying";
         case kCmdPairingsWindow: return "Show or hide the pairings window";
         case kCmdToolbox: return "Show or hide the toolbox of activities";
         case kCmdBidsWindow: return "Show or hide the pilots' bids window";
@@ -139,7 +141,7 @@ const std::vector<MenuLayout>& WorkingMenus() {
           kCmdPilotBids, kCmdBawLin, kCmdToolboxItems}},
         {"&Edit",
          {kCmdUndo, kCmdCopyBlocks, 0, kCmdMonth, kCmdRoster, kCmdPairingEditor, kCmdComplement}},
-        {"&Blocks", {kCmdBuildBlocks, kCmdHistory, kCmdExceptions, kCmdGlobalInfo}},
+        {"&Blocks", {kCmdBuildBlocks, kCmdProposeBlocks, kCmdHistory, kCmdExceptions, kCmdGlobalInfo}},
         {"&View",
          {kCmdPairingsWindow, kCmdToolbox, kCmdBidsWindow, kCmdFiltersWindow, kCmdOpenOnly, 0, kCmdSearchFilter,
           kCmdHideCheckPilots, kCmdHideCompleted, kCmdHideLeave, kCmdHideBlockHolders, kCmdOnlyCheckPilots,

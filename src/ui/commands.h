@@ -18,7 +18,7 @@ enum CommandId : int {
     kCmdGlobalInfo = 127, kCmdShortcuts = 11852, kCmdAbout = 205, kCmdSearchFilter = 550,
     kCmdHideCheckPilots = 551, kCmdHideCompleted = 552, kCmdHideLeave = 553, kCmdHideBlockHolders = 554,
     kCmdOnlyCheckPilots = 555, kCmdOnlyLtc = 556, kCmdOnlyBlockHolders = 557, kCmdSharedNotes = 350,
-    kCmdRosterExtract = 11845,
+    kCmdRosterExtract = 11845, kCmdProposeBlocks = 11900,
 };
 
 struct CommandText {

@@ -40,9 +40,11 @@
 #include "rules/roster_edit.h"
 #include "rules/view_filter.h"
 #include "rules/history_undo.h"
+#include "rules/propose.h"
 #include "ui/backup_dialog.h"
 #include "ui/block_font.h"
 #include "ui/block_grid_view.h"
+#include "ui/propose_dialog.h"
 #include "ui/commands.h"
 #include "ui/desktop_tools.h"
 #include "ui/month_dialogs.h"
@@ -316,7 +318,7 @@ void MainWindow::UpdateCommands() {
             case kCmdNew: case kCmdOpen: case kCmdExit: case kCmdAbout: on = true; break;
             // Left on without a mail program, so that the planner is told what is missing.
             case kCmdSave: case kCmdBackup: case kCmdMail: on = named; break;
-            case kCmdPairingsWindow: case kCmdToolbox: on = built; break;
+            case kCmdPairingsWindow: case kCmdToolbox: case kCmdProposeBlocks: on = built; break;
             // The bids window comes with the bids work; a cabin month only hears that it is for pilots.
             case kCmdBidsWindow: on = built && !pilots; break;
             // Pilots reach the filters from the bids window; the cabin's filters window comes later.
@@ -415,6 +417,7 @@ void MainWindow::RunCommand(int id) {
             ws_->NotifyChanged();
             break;
         case kCmdBuildBlocks: BuildBlocks(); break;
+        case kCmdProposeBlocks: ProposeBlocks(); break;
         case kCmdPairingsWindow: ToggleWindow(pairings_); break;
         case kCmdToolbox: ToggleWindow(toolbox_); break;
         case kCmdBidsWindow: BidsWindowCommand(); break;
@@ -712,6 +715,22 @@ void MainWindow::ChangeComplement() {
             runDialog_(dialog);
             return dialog.Selection();
         }, output::ShowPairingReport));
+    ws_->NotifyChanged();
+}
+
+void MainWindow::ProposeBlocks() {
+    const rules::Proposal proposal = rules::Propose(ws_->doc(), {}, ui_);
+    if (proposal.cancelled) return;
+    grid_->SetProposed(proposal.placements);
+    ProposeDialog dialog(*ws_, proposal, this);
+    const bool apply = runDialog_(dialog) == QDialog::Accepted;
+    grid_->SetProposed({});
+    if (apply && !proposal.placements.empty()) {
+        const rules::ApplyOutcome outcome = rules::ApplyProposal(ws_->doc(), ws_->board(), ui_, proposal);
+        if (outcome.refused > 0)
+            ui_.Message(std::to_string(outcome.refused) + " proposed pairings could no longer be assigned", "Linewright",
+                        platform::Icon::Information);
+    }
     ws_->NotifyChanged();
 }
 

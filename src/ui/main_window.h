@@ -104,6 +104,8 @@ private:
     void SendByMail();
     void Backup();
     void BuildBlocks();
+    // Blocks > Propose Blocks...: the proposal is marked in the grid and reviewed before it is applied.
+    void ProposeBlocks();
     void ApplyBuildOutcome(const rules::BuildOutcome& outcome);
     void ToggleOpenOnly();
     void ToggleWindow(QWidget* window);

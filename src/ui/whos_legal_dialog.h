@@ -3,6 +3,7 @@
 // members who bid its number; "Assign..." gives it to the one picked.
 #include <QDialog>
 
+class QComboBox;
 class QListWidget;
 class QPushButton;
 
@@ -19,9 +20,14 @@ public:
     QListWidget* BiddersList() const { return bidders_; }
     QPushButton* AssignButton() const { return assign_; }
     QPushButton* CancelButton() const { return cancel_; }
+    // "Why not...": the members who are not listed, and the reasons for the one chosen.
+    QComboBox* WhyNotMembers() const { return whyMembers_; }
+    QPushButton* WhyNotButton() const { return whyNot_; }
+    QListWidget* WhyNotList() const { return whyList_; }
 
 private:
     void Assign();
+    void WhyNot();
 
     Workspace& ws_;
     int pair_;
@@ -30,6 +36,9 @@ private:
     QListWidget* bidders_ = nullptr;
     QPushButton* assign_ = nullptr;
     QPushButton* cancel_ = nullptr;
+    QComboBox* whyMembers_ = nullptr;
+    QPushButton* whyNot_ = nullptr;
+    QListWidget* whyList_ = nullptr;
 };
 
 }  // namespace lw::ui

@@ -241,7 +241,7 @@ TEST_F(LwTool, VersionAndHelpForTheToolAndEveryCommand) {
     const std::vector<std::string> names = ListedCommands(help.out);
     EXPECT_EQ(names, (std::vector<std::string>{
                          "new", "info", "dump", "save", "import", "toolbox", "build", "select-pairing", "pairings-view",
-                         "grid-view", "whos-legal", "assign", "remove", "undo", "check", "report", "rules", "activity",
+                         "grid-view", "whos-legal", "propose", "why", "assign", "remove", "undo", "check", "report", "rules", "activity",
                          "request", "clear-day", "lock", "export", "pair-props", "filter", "bids", "complement",
                          "roster", "crew", "backup", "autosave-tick", "prefs"}));
     const std::string answers =

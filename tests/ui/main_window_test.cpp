@@ -27,6 +27,7 @@
 #include "rules/block_checks.h"
 #include "rules/complement.h"
 #include "rules/history_undo.h"
+#include "rules/propose.h"
 #include "rules/engine_month.h"
 #include "rules/view_filter.h"
 #include "temp_folder.h"
@@ -36,6 +37,7 @@
 #include "ui/commands.h"
 #include "ui/main_window.h"
 #include "ui/pairings_window.h"
+#include "ui/propose_dialog.h"
 #include "ui/settings_dialogs.h"
 #include "ui/toolbox_window.h"
 #include "ui/workspace.h"
@@ -53,6 +55,12 @@ constexpr char kCaptains[] = LW_SOURCE_DIR "/samples/capt-yyz-dh8-2027-03/capt-y
 constexpr char kCabin[] = LW_SOURCE_DIR "/samples/fa-yul-2027-03/fa-yul-2027-03.lw2";
 
 // The menu bar as the planner reads it: each menu's title and its items ("-" for a separator).
+Texts ListLines(const QListWidget* list) {
+    Texts out;
+    for (int i = 0; i < list->count(); ++i) out.push_back(list->item(i)->text().toStdString());
+    return out;
+}
+
 Texts MenuTexts(QMenuBar* bar) {
     Texts out;
     for (QAction* menu : bar->actions()) {
@@ -747,6 +755,42 @@ TEST(CommandLine, OneFileNameFromTheArguments) {
     EXPECT_EQ(FileFromCommandLine("\"\""), std::nullopt);
     EXPECT_EQ(JoinCommandLine({"/months/March", "2027.lw2"}), "/months/March 2027.lw2");
     EXPECT_EQ(JoinCommandLine({}), "");
+}
+
+TEST_F(MainWindowTest, ProposeBlocksIsReviewedMarkedAppliedAndUndoneInOneStep) {
+    OpenAndBuild();
+    rules::Board twinBoard;
+    auto twin = Twin(twinBoard);
+    FakeInteraction quiet;
+    const rules::Proposal expected = rules::Propose(*twin, {}, quiet);
+    ASSERT_FALSE(expected.placements.empty());
+    const std::string before = test::Dump(doc());
+
+    // Cancel: the grid showed the proposal, nothing changed.
+    bool reviewed = false;
+    window->SetDialogRunner([&](QDialog& d) {
+        auto* dialog = qobject_cast<ProposeDialog*>(&d);
+        EXPECT_NE(dialog, nullptr);
+        if (!dialog) return int(QDialog::Rejected);
+        reviewed = true;
+        EXPECT_EQ(ListLines(dialog->SummaryList()), rules::ProposalSummary(*twin, expected));
+        EXPECT_EQ(ListLines(dialog->PlacementList()), rules::PlacementLines(*twin, expected));
+        EXPECT_EQ(ListLines(dialog->LeftOpenList()), rules::LeftOpenLines(*twin, expected));
+        return int(QDialog::Rejected);
+    });
+    window->RunCommand(kCmdProposeBlocks);
+    EXPECT_TRUE(reviewed);
+    EXPECT_EQ(test::Dump(doc()), before);
+
+    // Apply: the same blocks as the engine gives the twin; one Undo takes them all back.
+    window->SetDialogRunner([](QDialog&) { return int(QDialog::Accepted); });
+    window->RunCommand(kCmdProposeBlocks);
+    EXPECT_EQ(rules::ApplyProposal(*twin, twinBoard, quiet, expected).refused, 0);
+    EXPECT_EQ(test::Dump(doc()), test::Dump(*twin));
+    EXPECT_EQ(doc().History.NewestStepSize(), expected.placements.size());
+    window->RunCommand(kCmdUndo);
+    doc().Modified = false;
+    EXPECT_EQ(test::Dump(doc()), before);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 // the window paints. Each gesture is checked against the core call on a twin of the month.
 #include <QApplication>
 #include <QLabel>
+#include <QComboBox>
 #include <QListWidget>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -20,6 +21,7 @@
 #include "rules/build_blocks.h"
 #include "rules/engine_month.h"
 #include "rules/whos_legal.h"
+#include "rules/why_not.h"
 #include "temp_folder.h"
 #include "ui/pair_text_window.h"
 #include "ui/pairings_window.h"
@@ -245,6 +247,31 @@ TEST_F(PairingsTest, WhosLegalListsTheCoreListsAndAssignGivesThePairing) {
     EXPECT_EQ(window->Layout().Cell(open.column, open.row), open.pair);
     Click(open);
     EXPECT_EQ(window->StatusText().toStdString(), TwinPick(open).status);
+}
+
+TEST_F(PairingsTest, WhyNotTellsTheReasonsOfAMemberWhoIsNotListed) {
+    const Place open = Find([&](int pair, int column) { return Pair(pair).IsOpen(column); });
+    const std::string before = test::Dump(doc());
+    bool seen = false;
+    OnWhosLegal([&](WhosLegalDialog& dialog) {
+        ASSERT_GT(dialog.WhyNotMembers()->count(), 0);
+        for (int i = 0; i < dialog.WhyNotMembers()->count(); ++i) {
+            const int crew = dialog.WhyNotMembers()->itemData(i).toInt();
+            for (const std::string& line : ListLines(dialog.LegalList()))
+                EXPECT_NE(std::stoi(line.substr(0, 3)), crew + 1) << "a listed member is offered";
+        }
+        dialog.WhyNotMembers()->setCurrentIndex(dialog.WhyNotMembers()->count() - 1);
+        const int crew = dialog.WhyNotMembers()->currentData().toInt();
+        QTest::mouseClick(dialog.WhyNotButton(), Qt::LeftButton);
+        Lines expected;
+        for (const rules::WhyReason& r : rules::WhyNot(*twin, crew, open.pair, open.column)) expected.push_back(r.text);
+        if (expected.empty()) expected.push_back("nothing stands in the way");
+        EXPECT_EQ(ListLines(dialog.WhyNotList()), expected);
+        seen = true;
+    });
+    DoubleClick(open);
+    EXPECT_TRUE(seen);
+    EXPECT_EQ(test::Dump(doc()), before) << "asking why changes nothing";
 }
 
 TEST_F(PairingsTest, CancelAssignsNothing) {
