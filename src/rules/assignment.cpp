@@ -292,33 +292,51 @@ int AssignPair(Document& doc, Board& board, platform::Interaction& ui, int crew,
     return kAssignDone;
 }
 
-int RemovePair(Document& doc, Board& board, int crew, int pair, int day) {
+int RemovePair(Document& doc, Board& board, int crew, int pair, int day, RemoveHow how) {
     if (!ValidCrew(doc, crew)) return kAssignCrewOutOfRange;
-    if (!ValidPair(doc, pair)) return kAssignPairOutOfRange;
+    TPair* q = ValidPair(doc, pair) ? &doc.Pairings[static_cast<size_t>(pair)] : nullptr;
+    if (!q && !how.rightClick) return kAssignPairOutOfRange;
     // Only the pairing that really starts on the day can leave it.
     if (PairOnDay(doc, crew, day) != pair) return kAssignDayTaken;
     TPilot& p = doc.Crew[static_cast<size_t>(crew)];
-    TPair& q = doc.Pairings[static_cast<size_t>(pair)];
-    if (!q.Operates(day)) return kAssignNotOperating;
-    if (q.IsOpen(day)) return kAssignAlreadyTaken;
+    if (!how.rightClick) {
+        if (!q->Operates(day)) return kAssignNotOperating;
+        if (q->IsOpen(day)) return kAssignAlreadyTaken;
+    }
 
     char line[200];
-    std::snprintf(line, sizeof line, "Remove Pair %d from %s on %d\n", q.PairNumber, p.Name.c_str(),
-                  DayOfMonth(doc, day));
+    if (how.rightClick)
+        std::snprintf(line, sizeof line, "RemovePair %d %s %d RC\n", q ? q->PairNumber : 0, p.Name.c_str(),
+                      DayOfMonth(doc, day));
+    else
+        std::snprintf(line, sizeof line, "Remove Pair %d from %s on %d\n", q->PairNumber, p.Name.c_str(),
+                      DayOfMonth(doc, day));
     doc.Log(line);
 
     p.DayAssignment[static_cast<size_t>(day)] = model::kDayEmpty;
     // The lock belongs to the pairing; left behind it would lock in the next one put there.
     p.DayLocked[static_cast<size_t>(day)] = 0;
-    q.ReleaseInstance(day);
-    doc.History.Record(crew, pair, day, model::History::kRemoved);
-    MarkCabinHoldersStale(doc, pair, day);
+    if (q) {
+        q->ReleaseInstance(day);
+        doc.History.Record(crew, pair, day, model::History::kRemoved);
+        MarkCabinHoldersStale(doc, pair, day);
+    }
     RecheckAfterChange(doc, board, crew);
-    const bool wasSelected = board.Selected.pair == pair && board.Selected.day == day;
-    board.LastAssigned = {pair, day, wasSelected ? board.Selected.row : -1};
-    board.Selected = {};
+    if (!how.rightClick) {
+        const bool wasSelected = board.Selected.pair == pair && board.Selected.day == day;
+        board.LastAssigned = {pair, day, wasSelected ? board.Selected.row : -1};
+        board.Selected = {};
+    }
     doc.Modified = true;
     return kAssignDone;
+}
+
+void PutBackPair(Document& doc, Board& board, int crew, int pair, int day) {
+    if (!ValidCrew(doc, crew) || !ValidPair(doc, pair) || !ValidCell(day)) return;
+    doc.Crew[static_cast<size_t>(crew)].DayAssignment[static_cast<size_t>(day)] = pair;
+    doc.Pairings[static_cast<size_t>(pair)].TakeInstance(day);
+    MarkCabinHoldersStale(doc, pair, day);
+    RecheckAfterChange(doc, board, crew);
 }
 
 int TrialAssign(Document& doc, int crew, int pair, int day) {

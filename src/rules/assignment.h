@@ -60,8 +60,18 @@ struct Board {
 int AssignPair(model::Document& doc, Board& board, platform::Interaction& ui, int crew, int pair, int day,
                bool skipChecks, bool* declined = nullptr);
 
+// How a pairing leaves a block. The planner's right-click is logged as such, keeps the pairing
+// chosen in the pairings window, and also clears a day that disagrees with the pairing table.
+struct RemoveHow {
+    bool rightClick = false;
+};
+
 // Sends the pairing that starts on the crew member's day back to open time.
-int RemovePair(model::Document& doc, Board& board, int crew, int pair, int day);
+int RemovePair(model::Document& doc, Board& board, int crew, int pair, int day, RemoveHow how = {});
+
+// Puts back on the crew member's day a pairing that a failed move took off it: no checks, no
+// questions, nothing recorded; the blocks are judged again.
+void PutBackPair(model::Document& doc, Board& board, int crew, int pair, int day);
 
 // Whether the crew member could take the pairing on the day; changes nothing.
 int TrialAssign(model::Document& doc, int crew, int pair, int day);

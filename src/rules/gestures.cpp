@@ -214,11 +214,9 @@ GridOutcome GridGestures::Move(int source, int target, int day) {
 
     // Straight back where it came from, as if the drag never happened: no question asked
     // again of the source row, and nothing of it left in the history.
-    doc_.Crew[static_cast<size_t>(source)].DayAssignment[static_cast<size_t>(day)] = pair;
-    doc_.Pairings[static_cast<size_t>(pair)].TakeInstance(day);
     doc_.History = history;
     board_ = board;
-    RecheckAfterChange(doc_, board_, source);
+    PutBackPair(doc_, board_, source, pair, day);
     doc_.Modified = modified;
     ui_.Beep();
     return {GridEffect::MovedBack, GridDialog::None, result, source, day, pair};
@@ -282,30 +280,9 @@ GridOutcome GridGestures::RemovePairingByRightClick(int crew, int day, Keys keys
         if (ui_.Ask(text, "Linewright", platform::Buttons::YesNo, platform::Icon::None) != platform::Answer::Yes)
             return declined;
     }
-    char line[200];
-    std::snprintf(line, sizeof line, "RemovePair %d %s %d RC\n", q ? q->PairNumber : 0, p.Name.c_str(),
-                  doc_.DayDate[static_cast<size_t>(day)].day);
-    doc_.Log(line);
-
     // The lock goes only once the planner has confirmed the removal too.
-    p.DayLocked[static_cast<size_t>(day)] = 0;
-    p.DayAssignment[static_cast<size_t>(day)] = model::kDayEmpty;
-    if (q) {
-        if (day < model::kMonthDays) {
-            int32_t& status = q->DayStatus[static_cast<size_t>(day)];
-            if (status != 0) status = status < 0 ? -1 : 1;
-        }
-        doc_.History.Record(crew, pair, day, model::History::kRemoved);
-        if (doc_.IsFlightAttendants() && q->PairText.find("FRENCH PAIRING") != std::string::npos) {
-            // The rest of the cabin is judged again without this member.
-            for (int c : CabinSiblingHolders(doc_, pair, day)) {
-                doc_.Crew[static_cast<size_t>(c)].RulesChecked = 1;
-                CheckBlock(doc_, c);
-            }
-        }
-    }
-    doc_.Modified = true;
-    RightClickFollowUp(crew);
+    RemovePair(doc_, board_, crew, pair, day, RemoveHow{true});
+    RecomputeBalance();
     return {GridEffect::Removed, GridDialog::None, -1, crew, day, pair};
 }
 
