@@ -48,6 +48,7 @@ bool WriteTrainingReport(const model::Document& doc, platform::Interaction& ui, 
         case persist::WriteResult::Ok:
             return true;
         case persist::WriteResult::CannotCreate:
+        case persist::WriteResult::ReadOnly:
             ui.Message("Cant create file for Exporting Data", "File Error", platform::Icon::Stop);
             return false;
         case persist::WriteResult::WriteFailed:
