@@ -128,6 +128,10 @@ bool LoadRosterExtract(model::Document& doc, platform::Interaction& ui, const st
         return false;
     }
     const std::string key = doc.GroupCode.substr(0, doc.IsFlightAttendants() ? kCabinKeyLength : kPilotKeyLength);
+    // A month in progress would lose every block, activity and last-month entry to a new roster.
+    if (doc.CrewCount > 0 && ui.Ask(kReplaceRosterQuestion, kTitle, platform::Buttons::YesNo, platform::Icon::Warning) !=
+                                 platform::Answer::Yes)
+        return false;
 
     ExtractLineReader reader(kKeep);
     if (!reader.Open(file)) {
@@ -225,6 +229,8 @@ bool LoadRosterExtract(model::Document& doc, platform::Interaction& ui, const st
     }
     for (size_t r = members.size(); r < doc.Crew.size(); ++r) doc.Crew[r].Reset();
     doc.CrewCount = static_cast<int32_t>(members.size());
+    // The history names rows of the roster that is gone.
+    doc.History.Clear();
     doc.Modified = true;
     doc.Log("CreateNewRosterFromExtractComplete\n");
 
