@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "model/date.h"
+#include "persist/file_set.h"
 
 namespace lw::output {
 
@@ -264,40 +265,7 @@ CrewTracResult ExportCrewTrac(Document& doc, platform::Interaction& ui, const Cr
         baw += line;
         ++counter;
     }
-    // A new BAW file beside last run's LIN file would hand CrewTrac lines that do not match, so
-    // the old BAW file is kept under a second name until the LIN file is written. A link needs
-    // no room on a full disk; where links cannot be made, its bytes are kept instead.
-    const std::filesystem::path keptBaw = r.bawPath.string() + ".lwkeep";
-    std::filesystem::remove(keptBaw, ec);
-    ec.clear();
-    const bool hadBaw = std::filesystem::is_regular_file(r.bawPath, ec);
-    std::filesystem::create_hard_link(r.bawPath, keptBaw, ec);
-    const bool linked = hadBaw && !ec;
-    std::string previousBaw;
-    if (hadBaw && !linked) persist::ReadWholeFile(r.bawPath, previousBaw);
-    auto dropKeptBaw = [&] {
-        if (linked) std::filesystem::remove(keptBaw, ec);
-    };
-    auto putBawBack = [&] {
-        if (linked) ops.Rename(keptBaw, r.bawPath);
-        else if (hadBaw) persist::WriteFileAtomically(r.bawPath, previousBaw, nullptr, ops);
-        else ops.Remove(r.bawPath);
-    };
-    std::string error;
-    const persist::WriteResult bawWritten = persist::WriteFileAtomically(r.bawPath, baw, &error, ops);
-    if (bawWritten != persist::WriteResult::Ok) dropKeptBaw();
-    if (bawWritten == persist::WriteResult::CannotCreate) {
-        Stop(ui, r, "Cant create BAW file for Exporting Blocks", "File Error");
-        return r;
-    }
-    if (bawWritten != persist::WriteResult::Ok) {
-        Stop(ui, r, persist::IsDiskFull(error) ? "Cannot Save BAW File to specified disk. Disk may be full" : "Can't Save BAW File!",
-             "File Error");
-        return r;
-    }
-
     if (std::filesystem::is_directory(r.linPath)) {
-        putBawBack();
         Stop(ui, r, "Cant create LIN file for Exporting Blocks", "File Error");
         return r;
     }
@@ -341,19 +309,22 @@ CrewTracResult ExportCrewTrac(Document& doc, platform::Interaction& ui, const Cr
         }
         lin += Fixed(record, kCrewTracLinLine) + "\r\n";
     }
-    error.clear();
-    const persist::WriteResult linWritten = persist::WriteFileAtomically(r.linPath, lin, &error, ops);
-    if (linWritten != persist::WriteResult::Ok) putBawBack();
-    if (linWritten == persist::WriteResult::CannotCreate) {
-        Stop(ui, r, "Cant create LIN file for Exporting Blocks", "File Error");
+    // A new BAW file beside last run's LIN file would hand CrewTrac lines that do not match:
+    // the pair is written as one, both new or both old whatever happens.
+    const persist::SetWriteResult written = persist::WriteFileSet({{r.bawPath, baw}, {r.linPath, lin}}, ops);
+    if (written.result != persist::WriteResult::Ok) {
+        const bool onBaw = written.failedFile == 0;
+        if (written.result == persist::WriteResult::CannotCreate || written.result == persist::WriteResult::ReadOnly)
+            Stop(ui, r, onBaw ? "Cant create BAW file for Exporting Blocks" : "Cant create LIN file for Exporting Blocks",
+                 "File Error");
+        else if (persist::IsDiskFull(written.errorCode))
+            Stop(ui, r, onBaw ? "Cannot Save BAW File to specified disk. Disk may be full"
+                              : "Cannot Save LIN file to specified disk. Disk may be full",
+                 "File Error");
+        else
+            Stop(ui, r, onBaw ? "Can't Save BAW File!" : "Cant Save LIN File!", "File Error");
         return r;
     }
-    if (linWritten != persist::WriteResult::Ok) {
-        Stop(ui, r, persist::IsDiskFull(error) ? "Cannot Save LIN file to specified disk. Disk may be full" : "Cant Save LIN File!",
-             "File Error");
-        return r;
-    }
-    dropKeptBaw();
     ui.Message("Finished Exporting to CrewTrac format", "Linewright", platform::Icon::Information);
     r.summary.push_back("Export Completed");
     r.completed = true;
