@@ -16,8 +16,12 @@ ExtractLineReader::~ExtractLineReader() {
 
 bool ExtractLineReader::Open(const std::filesystem::path& file) {
     if (file_) std::fclose(file_);
-    file_ = std::fopen(file.c_str(), "rb");
+    file_ = nullptr;
     pos_ = end_ = 0;
+    // A FIFO or device would block or never end: only regular files are extracts.
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(file, ec)) return false;
+    file_ = std::fopen(file.c_str(), "rb");
     failed_ = false;
     return file_ != nullptr;
 }
