@@ -31,7 +31,7 @@ inline constexpr size_t kRosterEndLength = 50;
 // (setting "LastRosterPath").
 platform::FileRequest RosterExtractRequest(std::string lastRosterPath);
 
-// Asked before a roster is loaded into a month that already has crew members.
+// Asked before a roster is loaded into a month with blocks, activities or last month's data.
 inline constexpr const char* kReplaceRosterQuestion =
     "Loading a Roster replaces every Crew Member of this month, with their Blocks, Activities and Last Month's "
     "Data, and clears the Undo list. Proceed";
