@@ -12,6 +12,7 @@
 #include "platform/profile.h"
 #include "ui/command_line.h"
 #include "ui/main_window.h"
+#include "persist/session_record.h"
 #include "ui/qt_interaction.h"
 
 namespace {
@@ -26,10 +27,13 @@ int Run(QApplication& app, int argc, char** argv) {
     lw::ui::MainWindow window(interaction, profile, clock);
     interaction.SetParent(&window);
     window.SetRunLog(&runLog);
+    // Kept whatever "DebugFile" says: an abnormal end must be noticed without a run log.
+    lw::persist::SessionRecord session(lw::persist::RunLog::DefaultFolder());
     // The whole screen: the window manager maximises it; without one (a bare X server) the
     // size asked for here is what the planner gets.
     if (const QScreen* screen = QGuiApplication::primaryScreen()) window.resize(screen->availableGeometry().size());
     window.showMaximized();
+    window.SetSessionRecord(&session);
 
     const std::vector<std::string> args(argv + 1, argv + argc);
     if (const auto file = lw::ui::FileFromCommandLine(lw::ui::JoinCommandLine(args))) window.OpenFile(*file);

@@ -10,8 +10,11 @@ GuardedSave SaveMonthGuarded(model::Document& doc, platform::Interaction& ui, co
     std::unique_ptr<MonthLock> taken;
     if (!lock && MonthLock::Take(target, taken, holder, force) == MonthLock::Outcome::HeldByOther)
         return GuardedSave::HeldByOther;
-    // Compared under the lock: no other planner's save can slip in between.
-    if (readAs && !(IdentityOf(target) == *readAs)) return GuardedSave::ChangedOnDisk;
+    // Compared under the lock: no other planner's save can slip in between. A month deleted or
+    // replaced by something that is no month is no colleague's work: the save itself reports it.
+    std::error_code ec;
+    if (readAs && std::filesystem::is_regular_file(target, ec) && !(IdentityOf(target) == *readAs))
+        return GuardedSave::ChangedOnDisk;
     return SaveSchedule(doc, ui, target, kind, ops) ? GuardedSave::Saved : GuardedSave::Failed;
 }
 
