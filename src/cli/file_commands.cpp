@@ -63,8 +63,10 @@ std::string OneFile(const Args& args, const char* usage) {
 
 std::unique_ptr<model::Document> OpenSchedule(Context& ctx, const std::string& file) {
     // A set of exported files a kill left half written beside the month is finished first.
-    const std::filesystem::path folder = std::filesystem::path(file).parent_path();
-    persist::RepairFileSets(folder.empty() ? std::filesystem::path(".") : folder);
+    std::filesystem::path folder = std::filesystem::path(file).parent_path();
+    if (folder.empty()) folder = ".";
+    persist::RepairFileSets(folder);
+    persist::RepairFileSets(folder / "Export");  // where the CrewTrac pair goes
     auto doc = std::make_unique<model::Document>(ctx.clock.Today().Number());
     persist::FileIdentity readAs;
     if (!persist::LoadSchedule(*doc, ctx.ui, file, &readAs)) return nullptr;

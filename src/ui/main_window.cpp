@@ -34,6 +34,7 @@
 #include "platform/recent_files.h"
 #include "rules/block_checks.h"
 #include "rules/complement.h"
+#include "persist/file_set.h"
 #include "persist/guarded_save.h"
 #include "rules/roster_edit.h"
 #include "rules/view_filter.h"
@@ -516,6 +517,11 @@ bool MainWindow::OpenFile(const std::string& requested) {
             default: return false;
         }
     }
+    // Published or exported files a killed session left half written beside the month are finished.
+    std::filesystem::path folder = std::filesystem::path(file).parent_path();
+    if (folder.empty()) folder = ".";
+    persist::RepairFileSets(folder);
+    persist::RepairFileSets(folder / "Export");
     auto doc = std::make_unique<model::Document>(clock_.Today().Number());
     doc->RunLog = runLog_;
     persist::FileIdentity readAs;

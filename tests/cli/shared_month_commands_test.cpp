@@ -108,4 +108,24 @@ TEST_F(LwToolShared, ARosterOverAMonthInProgressIsAskedFirst) {
     EXPECT_EQ(undo.err, "lwtool undo: the history is empty\n");
 }
 
+// An export killed after its journal was written, with the LIN file already in place and the
+// new BAW file still beside the old one, is finished when the month is next opened.
+TEST_F(LwToolShared, AKilledExportIsFinishedWhenTheMonthIsNextOpened) {
+    const auto out = dir / "Export";
+    std::filesystem::create_directories(out);
+    lw::test::WriteBytes(out / "AP26V8CA.BAW", "last month's BAW");
+    lw::test::WriteBytes(out / "AP26V8CA.LIN", "this month's LIN");
+    lw::test::WriteBytes(out / "AP26V8CA.BAW.lwtmp-000000-1-1", "this month's BAW");
+    lw::test::WriteBytes(out / "AP26V8CA.BAW.lwset",
+                         "LWSET1\nAP26V8CA.BAW\tAP26V8CA.BAW.lwtmp-000000-1-1\t\n"
+                         "AP26V8CA.LIN\tAP26V8CA.LIN.lwtmp-000000-1-2\t\nEND\n");
+    EXPECT_EQ(Tool({"info", "F"}).exit, 0);
+    EXPECT_EQ(ReadBytes(out / "AP26V8CA.BAW"), "this month's BAW");
+    EXPECT_EQ(ReadBytes(out / "AP26V8CA.LIN"), "this month's LIN");
+    std::vector<std::string> names;
+    for (const auto& e : std::filesystem::directory_iterator(out)) names.push_back(e.path().filename().string());
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"AP26V8CA.BAW", "AP26V8CA.LIN"}));
+}
+
 }  // namespace
