@@ -14,6 +14,7 @@
 #include "platform/profile.h"
 #include "ui/command_line.h"
 #include "ui/main_window.h"
+#include "persist/session_record.h"
 #include "ui/qt_interaction.h"
 
 namespace {
@@ -45,6 +46,8 @@ int Run(QApplication& app, const std::optional<std::string>& file) {
     lw::ui::MainWindow window(interaction, profile, clock);
     interaction.SetParent(&window);
     window.SetRunLog(&runLog);
+    // Kept whatever "DebugFile" says: an abnormal end must be noticed without a run log.
+    lw::persist::SessionRecord session(lw::persist::RunLog::DefaultFolder());
     // The place the planner left the window in; else the whole screen: the window manager
     // maximises it, and without one (a bare X server) the size asked for here is what it gets.
     if (window.RestorePlaces()) {
@@ -54,6 +57,7 @@ int Run(QApplication& app, const std::optional<std::string>& file) {
             window.resize(screen->availableGeometry().size());
         window.showMaximized();
     }
+    window.SetSessionRecord(&session);
 
     if (file) window.OpenFile(*file);
     return app.exec();

@@ -12,7 +12,8 @@ namespace lw::base {
 BoundedRead ReadFileUpTo(const std::filesystem::path& file, size_t limit, std::string& text) {
     text.clear();
     std::error_code ec;
-    if (std::filesystem::is_directory(file, ec)) return BoundedRead::CannotOpen;
+    // A folder, FIFO or device is no input file: it could block or never end.
+    if (!std::filesystem::is_regular_file(file, ec)) return BoundedRead::CannotOpen;
     std::ifstream in(file, std::ios::binary);
     if (!in) return BoundedRead::CannotOpen;
     // One byte past the limit tells a file that is too large from one that just fits.

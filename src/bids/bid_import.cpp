@@ -140,6 +140,18 @@ bool ImportPilotBids(model::Document& doc, platform::Interaction& ui, const std:
         ui.Message("This Feature is for Pilot Use Only", kTitle, platform::Icon::Stop);
         return false;
     }
+    // Read before any bid is deleted: a file that cannot be read must cost the planner nothing.
+    std::string raw;
+    switch (base::ReadFileUpTo(file, kLargestBidsFile, raw)) {
+        case base::BoundedRead::Ok: break;
+        case base::BoundedRead::TooLarge:
+            ui.Message(file.string() + " is larger than any bids file (64 MB) and was not read.", kTitle,
+                       platform::Icon::Stop);
+            return false;
+        default:
+            ui.Message("Unable to Open File " + file.string(), kTitle, platform::Icon::Stop);
+            return false;
+    }
     bool anyBid = false;
     for (int c = 0; c < doc.CrewCount; ++c) anyBid = anyBid || !doc.Crew[static_cast<size_t>(c)].BidText.empty();
     if (anyBid) {
@@ -152,11 +164,6 @@ bool ImportPilotBids(model::Document& doc, platform::Interaction& ui, const std:
             ui.Ask("Confirm that you wish to Delete All Pilot Bids before Importing the Bids from the CSV File", kTitle,
                    platform::Buttons::YesNo, platform::Icon::Stop) == platform::Answer::Yes)
             for (int c = 0; c < doc.CrewCount; ++c) doc.Crew[static_cast<size_t>(c)].BidText.clear();
-    }
-    std::string raw;
-    if (base::ReadFileUpTo(file, kLargestBidsFile, raw) != base::BoundedRead::Ok) {
-        ui.Message("Unable to Open File " + file.string(), kTitle, platform::Icon::Stop);
-        return false;
     }
     const std::string text = TextMode(raw);
     const BidIndex index = IndexBids(text);

@@ -7,6 +7,9 @@
 #include "import/toolbox_file.h"
 #include "output/document_dump.h"
 #include "output/pairing_reports.h"
+#include "persist/file_set.h"
+#include "persist/guarded_save.h"
+#include "persist/month_lock.h"
 #include "persist/schedule_file.h"
 #include "rules/build_blocks.h"
 
@@ -60,16 +63,50 @@ std::string OneFile(const Args& args, const char* usage) {
 }  // namespace
 
 std::unique_ptr<model::Document> OpenSchedule(Context& ctx, const std::string& file) {
+    // A set of exported files a kill left half written beside the month is finished first.
+    std::filesystem::path folder = std::filesystem::path(file).parent_path();
+    if (folder.empty()) folder = ".";
+    persist::RepairFileSets(folder);
+    persist::RepairFileSets(folder / "Export");  // where the CrewTrac pair goes
     auto doc = std::make_unique<model::Document>(ctx.clock.Today().Number());
-    if (!persist::LoadSchedule(*doc, ctx.ui, file)) return nullptr;
+    platform::FileIdentity readAs;
+    if (!persist::LoadSchedule(*doc, ctx.ui, file, &readAs)) return nullptr;
+    ctx.readAs[file] = readAs;
     // The file keeps neither the block checks nor the reserve lines: they are worked out again.
     rules::AfterOpeningMonth(*doc);
     return doc;
 }
 
+bool SaveLocked(Context& ctx, model::Document& doc, const std::string& target, int kind,
+                const platform::FileIdentity* readAs) {
+    persist::LockHolder holder;
+    switch (persist::SaveMonthGuarded(doc, ctx.ui, target, kind, readAs, nullptr, ctx.force, holder)) {
+        case persist::GuardedSave::Saved: return true;
+        case persist::GuardedSave::Failed: return false;
+        case persist::GuardedSave::HeldByOther:
+            ctx.ui.Message(persist::HeldByMessage(target, holder) + " Nothing was saved; use --force to save anyway.",
+                           "File Error", platform::Icon::Stop);
+            return false;
+        case persist::GuardedSave::ChangedOnDisk:
+            ctx.ui.Message(persist::ChangedOnDiskMessage(target) + " Nothing was saved; run the command again.",
+                           "File Error", platform::Icon::Stop);
+            return false;
+    }
+    return false;
+}
+
 bool SaveScheduleTo(Context& ctx, model::Document& doc, const Args& args, const std::string& openedFile, int kind) {
     const std::string target = args.Value("-o").value_or(openedFile);
-    return persist::SaveSchedule(doc, ctx.ui, target, kind);
+    const auto read = ctx.readAs.find(openedFile);
+    const bool overOpened = read != ctx.readAs.end() && platform::RealTarget(target) == platform::RealTarget(openedFile);
+    // A month opened without its end marker may be only part of the month.
+    if (overOpened && doc.CurrentFileName.empty()) {
+        ctx.ui.Message(target + " was opened as a damaged month (No End Of File found) and is not saved over. "
+                                "Save the result under another name with -o OUT.",
+                       "File Error", platform::Icon::Stop);
+        return false;
+    }
+    return SaveLocked(ctx, doc, target, kind, overOpened ? &read->second : nullptr);
 }
 
 int CommandNew(Context& ctx, const CommandArgs& argv) {
@@ -133,7 +170,7 @@ int CommandNew(Context& ctx, const CommandArgs& argv) {
     for (const import::NewMonthStep& step : steps)
         if (step.name == import::kPairingStepName && step.done) output::ShowPairingReport(*doc, ctx.ui);
     // Like the wizard, a failed step does not stop the month from being saved.
-    if (!persist::SaveSchedule(*doc, ctx.ui, out, model::kWorkingFile)) return kExitFailed;
+    if (!SaveLocked(ctx, *doc, out, model::kWorkingFile, nullptr)) return kExitFailed;
     bool allDone = true;
     for (const import::NewMonthStep& step : steps) {
         std::cout << step.name << ": " << (step.done ? "Done" : "Not Loaded") << "\n";

@@ -115,6 +115,7 @@ void PrintUsage(std::ostream& out) {
            "       lwtool COMMAND --help   (one command)\n"
            "       lwtool --version\n\ncommands:\n";
     for (const CommandEntry& c : kCommands) out << "  " << c.summary << "\n";
+    out << "\n--force: write the month even though another planner holds its lock\n";
     out << "\nexit codes: 0 done, 1 failed, 2 usage error, 3 a question needed --yes or --no\n";
 }
 
@@ -168,6 +169,9 @@ int main(int argc, char** argv) {
         lw::cli::CliInteraction ui(answer);
         const lw::platform::SystemClock clock = lw::platform::SystemClock::FromEnvironment();
         Context ctx{ui, clock};
+        // --force is every writing command's; "new" also reads it as "replace the file".
+        ctx.force = std::find(args.begin(), args.end(), "--force") != args.end();
+        if (name != "new") std::erase(args, std::string("--force"));
         try {
             return c.run(ctx, args);
         } catch (const lw::cli::UsageError& e) {

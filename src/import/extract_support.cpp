@@ -16,8 +16,13 @@ ExtractLineReader::~ExtractLineReader() {
 
 bool ExtractLineReader::Open(const std::filesystem::path& file) {
     if (file_) std::fclose(file_);
-    file_ = std::fopen(file.c_str(), "rb");
+    file_ = nullptr;
     pos_ = end_ = 0;
+    // A FIFO or device would block or never end. (A folder opens, and fails at its first read.)
+    std::error_code ec;
+    const auto status = std::filesystem::status(file, ec);
+    if (!ec && !std::filesystem::is_regular_file(status) && !std::filesystem::is_directory(status)) return false;
+    file_ = std::fopen(file.c_str(), "rb");
     failed_ = false;
     return file_ != nullptr;
 }

@@ -381,6 +381,31 @@ std::vector<AssignmentChange> PlanAssignments(const model::Document& doc, std::v
     return changes;
 }
 
+// The history names pairings by table index: each transaction follows its pairing to where the
+// new file puts it (the copy flying that day); one whose pairing is gone can no longer be undone.
+model::History FollowHistory(const model::Document& doc, const std::vector<model::TPair>& staged) {
+    std::unordered_map<uint64_t, std::vector<int32_t>> copies;
+    for (size_t i = 0; i < staged.size(); ++i) copies[PairingIdentity(staged[i])].push_back(static_cast<int32_t>(i));
+    model::History moved;
+    const auto& actions = doc.History.Actions();
+    for (auto it = actions.rbegin(); it != actions.rend(); ++it) {
+        if (it->Pair < 0 || it->Pair > doc.LastPairIndex || it->Day < 0 || it->Day >= model::kMonthDays) continue;
+        const model::TPair& before = doc.Pairings[static_cast<size_t>(it->Pair)];
+        int32_t now = -1;
+        if (before.PairNumber == 0) {
+            if (it->Pair < static_cast<int32_t>(staged.size())) now = it->Pair;
+        } else if (const auto found = copies.find(PairingIdentity(before)); found != copies.end()) {
+            for (int32_t i : found->second)
+                if (staged[static_cast<size_t>(i)].DayStatus[static_cast<size_t>(it->Day)] != 0) {
+                    now = i;
+                    break;
+                }
+        }
+        if (now >= 0) moved.Record(it->Crew, now, it->Day, it->Kind);
+    }
+    return moved;
+}
+
 std::string RemovalQuestion(const model::Document& doc, const std::vector<AssignmentChange>& changes) {
     std::string text = "These crew assignments do not fit the new pairings and will be removed:\n";
     size_t listed = 0, removed = 0;
@@ -560,7 +585,9 @@ bool LoadPairingFile(model::Document& doc, platform::Interaction& ui, const std:
         return false;
 
     // From here on the new pairings stand.
+    model::History history = FollowHistory(doc, staged);
     doc.ZeroData(false, true);
+    doc.History = std::move(history);
     for (size_t i = 0; i < staged.size(); ++i) doc.Pairings[i] = std::move(staged[i]);
     doc.LastPairIndex = doc.LastLoadedPairIndex = static_cast<int32_t>(staged.size()) - 1;
     for (const AssignmentChange& c : changes)

@@ -119,6 +119,24 @@ platform::FileRequest RosterExtractRequest(std::string lastRosterPath) {
     return request;
 }
 
+namespace {
+
+// Anything a planner put into the month's blocks, or brought over from last month.
+bool HasWork(const model::Document& doc) {
+    if (!doc.History.Empty()) return true;
+    for (int c = 0; c < doc.CrewCount && c < static_cast<int>(doc.Crew.size()); ++c) {
+        const model::TPilot& p = doc.Crew[static_cast<size_t>(c)];
+        for (size_t d = 0; d < p.DayAssignment.size(); ++d) {
+            if (p.DayAssignment[d] != model::kDayEmpty || !p.DayCode[d].empty()) return true;
+            for (int32_t v : p.PrevDayData[d])
+                if (v != 0) return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
 bool LoadRosterExtract(model::Document& doc, platform::Interaction& ui, const std::filesystem::path& file,
                        std::filesystem::path* folder) {
     if (doc.GroupCode.size() != kGroupCodeLength) {
@@ -219,12 +237,19 @@ bool LoadRosterExtract(model::Document& doc, platform::Interaction& ui, const st
         return false;
     }
 
+    // A month in progress would lose every block, activity and last-month entry to a new roster:
+    // asked once the file is known to hold one, as a pairing reload asks before dropping blocks.
+    if (HasWork(doc) && ui.Ask(kReplaceRosterQuestion, kTitle, platform::Buttons::YesNo, platform::Icon::Warning) !=
+                            platform::Answer::Yes)
+        return false;
     for (size_t r = 0; r < members.size(); ++r) {
         Fill(doc.Crew[r], members[r]);
         doc.Log(members[r].name + " " + std::to_string(members[r].number) + " Loaded\n");
     }
     for (size_t r = members.size(); r < doc.Crew.size(); ++r) doc.Crew[r].Reset();
     doc.CrewCount = static_cast<int32_t>(members.size());
+    // The history names rows of the roster that is gone.
+    doc.History.Clear();
     doc.Modified = true;
     doc.Log("CreateNewRosterFromExtractComplete\n");
 

@@ -31,6 +31,11 @@ inline constexpr size_t kRosterEndLength = 50;
 // (setting "LastRosterPath").
 platform::FileRequest RosterExtractRequest(std::string lastRosterPath);
 
+// Asked before a roster is loaded into a month with blocks, activities or last month's data.
+inline constexpr const char* kReplaceRosterQuestion =
+    "Loading a Roster replaces every Crew Member of this month, with their Blocks, Activities and Last Month's "
+    "Data, and clears the Undo list. Proceed";
+
 // Replaces the roster with the extract's members of the document's crew group (selected by
 // the first 8 characters of GroupCode, the first 3 for cabin crew), in the file's order.
 //

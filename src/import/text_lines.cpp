@@ -14,7 +14,8 @@ constexpr size_t kBufferSize = 1 << 18;
 
 TextFileLines::TextFileLines(const std::filesystem::path& file) {
     std::error_code ec;
-    if (std::filesystem::is_directory(file, ec)) return;
+    // A folder, FIFO or device is no input file: it could block or never end.
+    if (!std::filesystem::is_regular_file(file, ec)) return;
     file_ = std::fopen(file.c_str(), "rb");
     if (!file_) return;
     const auto size = std::filesystem::file_size(file, ec);

@@ -10,6 +10,7 @@
 
 #include "base/date.h"
 #include "import/crewtrac_codes.h"
+#include "persist/file_set.h"
 
 namespace lw::output {
 
@@ -242,40 +243,7 @@ CrewTracResult ExportCrewTrac(Document& doc, platform::Interaction& ui, const Cr
         baw += line;
         ++counter;
     }
-    // A new BAW file beside last run's LIN file would hand CrewTrac lines that do not match, so
-    // the old BAW file is kept under a second name until the LIN file is written. A link needs
-    // no room on a full disk; where links cannot be made, its bytes are kept instead.
-    const std::filesystem::path keptBaw = r.bawPath.string() + ".lwkeep";
-    std::filesystem::remove(keptBaw, ec);
-    ec.clear();
-    const bool hadBaw = std::filesystem::is_regular_file(r.bawPath, ec);
-    std::filesystem::create_hard_link(r.bawPath, keptBaw, ec);
-    const bool linked = hadBaw && !ec;
-    std::string previousBaw;
-    if (hadBaw && !linked) platform::ReadWholeFile(r.bawPath, previousBaw);
-    auto dropKeptBaw = [&] {
-        if (linked) std::filesystem::remove(keptBaw, ec);
-    };
-    auto putBawBack = [&] {
-        if (linked) ops.Rename(keptBaw, r.bawPath);
-        else if (hadBaw) platform::WriteFileAtomically(r.bawPath, previousBaw, nullptr, ops);
-        else ops.Remove(r.bawPath);
-    };
-    std::string error;
-    const platform::WriteResult bawWritten = platform::WriteFileAtomically(r.bawPath, baw, &error, ops);
-    if (bawWritten != platform::WriteResult::Ok) dropKeptBaw();
-    if (bawWritten == platform::WriteResult::CannotCreate) {
-        Stop(ui, r, "Cant create BAW file for Exporting Blocks", "File Error");
-        return r;
-    }
-    if (bawWritten != platform::WriteResult::Ok) {
-        Stop(ui, r, platform::IsDiskFull(error) ? "Cannot Save BAW File to specified disk. Disk may be full" : "Can't Save BAW File!",
-             "File Error");
-        return r;
-    }
-
     if (std::filesystem::is_directory(r.linPath)) {
-        putBawBack();
         Stop(ui, r, "Cant create LIN file for Exporting Blocks", "File Error");
         return r;
     }
@@ -319,19 +287,22 @@ CrewTracResult ExportCrewTrac(Document& doc, platform::Interaction& ui, const Cr
         }
         lin += Fixed(record, kCrewTracLinLine) + "\r\n";
     }
-    error.clear();
-    const platform::WriteResult linWritten = platform::WriteFileAtomically(r.linPath, lin, &error, ops);
-    if (linWritten != platform::WriteResult::Ok) putBawBack();
-    if (linWritten == platform::WriteResult::CannotCreate) {
-        Stop(ui, r, "Cant create LIN file for Exporting Blocks", "File Error");
+    // A new BAW file beside last run's LIN file would hand CrewTrac lines that do not match:
+    // the pair is written as one, both new or both old whatever happens.
+    const persist::SetWriteResult written = persist::WriteFileSet({{r.bawPath, baw}, {r.linPath, lin}}, ops);
+    if (written.result != platform::WriteResult::Ok) {
+        const bool onBaw = written.failedFile == 0;
+        if (written.result == platform::WriteResult::CannotCreate || written.result == platform::WriteResult::ReadOnly)
+            Stop(ui, r, onBaw ? "Cant create BAW file for Exporting Blocks" : "Cant create LIN file for Exporting Blocks",
+                 "File Error");
+        else if (platform::IsDiskFull(written.errorCode))
+            Stop(ui, r, onBaw ? "Cannot Save BAW File to specified disk. Disk may be full"
+                              : "Cannot Save LIN file to specified disk. Disk may be full",
+                 "File Error");
+        else
+            Stop(ui, r, onBaw ? "Can't Save BAW File!" : "Cant Save LIN File!", "File Error");
         return r;
     }
-    if (linWritten != platform::WriteResult::Ok) {
-        Stop(ui, r, platform::IsDiskFull(error) ? "Cannot Save LIN file to specified disk. Disk may be full" : "Cant Save LIN File!",
-             "File Error");
-        return r;
-    }
-    dropKeptBaw();
     ui.Message("Finished Exporting to CrewTrac format", "Linewright", platform::Icon::Information);
     r.summary.push_back("Export Completed");
     r.completed = true;

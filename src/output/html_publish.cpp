@@ -7,7 +7,7 @@
 #include "base/time_text.h"
 #include "output/block_text.h"
 #include "output/csv_publish.h"
-#include "platform/atomic_file.h"
+#include "persist/file_set.h"
 
 namespace lw::output {
 
@@ -64,21 +64,6 @@ std::string DayCells(const Document& doc, const TPilot& p) {
     return out;
 }
 
-// The disk filled up, or the device refused.
-
-enum class Step { Done, CannotCreate, Failed };
-
-Step Write(const std::filesystem::path& file, const std::string& bytes, platform::FileOps& ops, std::string& error) {
-    error.clear();
-    // A folder in the file's place can never be replaced by it.
-    if (std::filesystem::is_directory(file)) return Step::CannotCreate;
-    switch (platform::WriteFileAtomically(file, bytes, &error, ops)) {
-        case platform::WriteResult::Ok: return Step::Done;
-        case platform::WriteResult::CannotCreate: return Step::CannotCreate;
-        default: return Step::Failed;
-    }
-}
-
 void Stop(platform::Interaction& ui, const char* text) { ui.Message(text, "File Error", platform::Icon::Stop); }
 
 }  // namespace
@@ -123,41 +108,32 @@ PublishResult PublishForInternet(const Document& doc, platform::Interaction& ui,
     std::error_code ec;
     std::filesystem::create_directories(files.page.parent_path(), ec);
 
-    std::string error;
+    // The page and its CSV files are read together: all four are new, or all stay as they were.
+    std::vector<persist::SetFile> set;
     doc.Log("SaveForNetBegin\n");
-    const Step page = Write(files.page, PublishPageText(doc), ops, error);
-    if (page == Step::CannotCreate) {
-        Stop(ui, "Cant create file for Internet Publishing");
+    set.push_back({files.page, PublishPageText(doc)});
+    set.push_back({files.blockList, BlockListCsv(doc)});
+    set.push_back({files.layout, MonthLayoutCsv(doc)});
+    set.push_back({files.absences, PlannedAbsencesCsv(doc)});
+    const persist::SetWriteResult written = persist::WriteFileSet(set, ops);
+    // The run log traces the files as far as the set got: the page, then the block list and the
+    // absences (the layout has no line of its own).
+    const size_t reached = written.result == platform::WriteResult::Ok ? set.size() : written.failedFile;
+    if (reached >= 1) doc.Log("SaveForNetEnd\n");
+    if (reached >= 1) doc.Log("Save CSV begin\n");
+    if (reached >= 3) doc.Log("Save CSV begin\n");
+    if (written.result != platform::WriteResult::Ok) {
+        const bool page = written.failedFile == 0;
+        if (written.result == platform::WriteResult::CannotCreate || written.result == platform::WriteResult::ReadOnly)
+            Stop(ui, page ? "Cant create file for Internet Publishing" : "Cant create CSV file");
+        else if (platform::IsDiskFull(written.errorCode))
+            Stop(ui, page ? "Cannot Save HTML File to specified disk. Disk may be full"
+                          : "Cannot Save CSV File to specified disk. Disk may be full");
+        else
+            Stop(ui, page ? "Can't Save HTML File!" : "Can't Save CSV File!");
         return r;
     }
-    if (page == Step::Failed) {
-        Stop(ui, platform::IsDiskFull(error) ? "Cannot Save HTML File to specified disk. Disk may be full" : "Can't Save HTML File!");
-        return r;
-    }
-    r.written.push_back(files.page);
-    doc.Log("SaveForNetEnd\n");
-
-    struct CsvFile {
-        const std::filesystem::path& path;
-        std::string (*text)(const Document&);
-        bool logged;
-    };
-    const std::array<CsvFile, 3> csv = {{{files.blockList, BlockListCsv, true},
-                                         {files.layout, MonthLayoutCsv, false},
-                                         {files.absences, PlannedAbsencesCsv, true}}};
-    for (const CsvFile& f : csv) {
-        if (f.logged) doc.Log("Save CSV begin\n");
-        const Step step = Write(f.path, f.text(doc), ops, error);
-        if (step == Step::CannotCreate) {
-            Stop(ui, "Cant create CSV file");
-            return r;
-        }
-        if (step == Step::Failed) {
-            Stop(ui, platform::IsDiskFull(error) ? "Cannot Save CSV File to specified disk. Disk may be full" : "Can't Save CSV File!");
-            return r;
-        }
-        r.written.push_back(f.path);
-    }
+    r.written = {files.page, files.blockList, files.layout, files.absences};
     ui.Message("HTML and Various CVS Files Saved to folder " + files.page.parent_path().string(), "Linewright",
                platform::Icon::Information);
     r.completed = true;

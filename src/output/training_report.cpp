@@ -48,6 +48,7 @@ bool WriteTrainingReport(const model::Document& doc, platform::Interaction& ui, 
         case platform::WriteResult::Ok:
             return true;
         case platform::WriteResult::CannotCreate:
+        case platform::WriteResult::ReadOnly:
             ui.Message("Cant create file for Exporting Data", "File Error", platform::Icon::Stop);
             return false;
         case platform::WriteResult::WriteFailed:

@@ -33,7 +33,7 @@ TimerTick OnTimer(model::Document& doc, platform::Interaction& ui, bool autoSave
         doc.Log("Backup Timer Failed FileData FileName data missing\n");
         return TimerTick::NoExtension;
     }
-    const bool written = SaveSchedule(doc, ui, copy, model::kWorkingFile, ops);
+    const bool written = SaveSchedule(doc, ui, copy, model::kWorkingFile, ops, doc.CurrentFileName);
     doc.Modified = true;  // the working file itself is still unsaved
     if (!written) return TimerTick::CopyFailed;
     doc.Log("BackupTimerFinish\n");
@@ -136,7 +136,7 @@ std::filesystem::path BackupTo(model::Document& doc, platform::Interaction& ui, 
     const std::filesystem::path target =
         choice.folder / BackupFileName(doc.CurrentFileName, choice.newFileEachBackup, clock.Now());
     const bool wasModified = doc.Modified;
-    const bool written = SaveSchedule(doc, ui, target, model::kWorkingFile, ops);
+    const bool written = SaveSchedule(doc, ui, target, model::kWorkingFile, ops, doc.CurrentFileName);
     doc.Modified = wasModified;
     if (!written) return {};
     doc.AssignsSinceBackup = 0;

@@ -56,7 +56,8 @@ bool RunLog::Start(const fs::path& folder, platform::Interaction& ui, const plat
 
     const fs::path logFile = folder / kLogName;
     std::string previous;
-    if (platform::ReadWholeFile(logFile, previous) && previous.size() > 1 &&
+    // A normal end is the log's last line: its tail is enough, however long the run was.
+    if (platform::ReadFileTail(logFile, 64 * 1024, previous) == platform::ReadStatus::Ok && previous.size() > 1 &&
         previous.find("Termination") == std::string::npos) {
         const fs::path kept = FreeDatedName(folder, clock.Now());
         // When the old log cannot be moved aside, leave it be and run without a log rather than

@@ -1,6 +1,8 @@
 #include "persist/schedule_file.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <array>
 #include <cstdio>
 #include <cstdlib>
@@ -217,8 +219,50 @@ bool CheckCount(ObjectReader& r, int32_t value, int32_t low, int32_t high, const
     return false;
 }
 
+// Times and credits of a day are minutes; nothing real comes near this, and sums of them over
+// a month's days and a block's credits stay far inside the range the checks count in.
+constexpr int32_t kMaxDayMinutes = 1000000;
+
+bool TimeInRange(int32_t v) { return v >= -kMaxDayMinutes && v <= kMaxDayMinutes; }
+
+// A day value beyond any month would overflow the block checks and duty-day sums.
+void CheckDayValues(ObjectReader& r, const Document& doc) {
+    char buf[200];
+    for (int i = 0; i <= doc.LastPairIndex && !r.Failed(); ++i) {
+        const TPair& q = doc.Pairings[static_cast<size_t>(i)];
+        bool ok = TimeInRange(q.ReportTime) && TimeInRange(q.ReleaseTime) && TimeInRange(q.TotalCredit) &&
+                  TimeInRange(q.Tafb) && TimeInRange(q.RestAfter);
+        for (size_t d = 0; d < q.DailyStart.size(); ++d)
+            ok = ok && TimeInRange(q.DailyStart[d]) && TimeInRange(q.DailyDuty[d]) && TimeInRange(q.DailyCredit[d]) &&
+                 TimeInRange(q.DailyHardTime[d]) && TimeInRange(q.ExcludedCredit[d]);
+        if (!ok) {
+            std::snprintf(buf, sizeof buf, "pairing %d holds a time beyond any month", q.PairNumber);
+            r.Fail(buf);
+        }
+    }
+    for (int c = 0; c < doc.CrewCount && !r.Failed(); ++c) {
+        const TPilot& p = doc.Crew[static_cast<size_t>(c)];
+        bool ok = TimeInRange(p.DraftCredits) && TimeInRange(p.ExtraCredits) && TimeInRange(p.TimeBank) &&
+                  TimeInRange(p.TrainingAtHome);
+        for (int d = 0; d < model::kDayCells && ok; ++d)
+            for (int j = 0; j < model::kDayValues; ++j)
+                ok = ok && TimeInRange(p.DayActivity[static_cast<size_t>(d)][static_cast<size_t>(j)]) &&
+                     TimeInRange(p.PrevDayData[static_cast<size_t>(d)][static_cast<size_t>(j)]);
+        if (!ok) {
+            std::snprintf(buf, sizeof buf, "crew row %d holds a day value beyond any month", c + 1);
+            r.Fail(buf);
+        }
+    }
+    for (int i = 0; i < doc.ActivityCount && !r.Failed(); ++i) {
+        const auto& a = doc.Activities[static_cast<size_t>(i)];
+        if (!TimeInRange(a.StartTime) || !TimeInRange(a.EndTime) || !TimeInRange(a.Credit) || !TimeInRange(a.HardTime))
+            r.Fail("activity " + a.Code + " holds a time beyond any month");
+    }
+}
+
 // Indexes that later work follows must point inside the tables read.
 void CheckReferences(ObjectReader& r, Document& doc) {
+    CheckDayValues(r, doc);
     if (r.Failed()) return;
     for (int c = 0; c < doc.CrewCount; ++c) {
         const TPilot& p = doc.Crew[static_cast<size_t>(c)];
@@ -470,36 +514,71 @@ LoadResult DecodeSchedule(std::string_view bytes, Document& doc) {
     return result;
 }
 
+std::string SaveFailureText(platform::WriteResult result, int errorCode) {
+    constexpr const char* kReadOnly =
+        "Unable to create file. File may be Read Only or In use by Another Application. Use Save As to Save as a new name";
+    if (result == platform::WriteResult::ReadOnly || result == platform::WriteResult::CannotCreate) return kReadOnly;
+    // The causes a planner can act on by name; a failing or full device keeps the usual words.
+    std::string cause;
+    switch (errorCode) {
+        case EACCES:
+        case EPERM:
+        case EROFS:
+        case ETXTBSY: return kReadOnly;
+        case EISDIR:
+        case ENOTEMPTY:
+        case EEXIST: cause = "A folder of that name is in the way"; break;
+        case ENAMETOOLONG: cause = "The file name is too long for this disk"; break;
+        case ENOENT:
+        case ENOTDIR: cause = "The folder no longer exists"; break;
+        default: return "Error Saving File. Disk may be Full. Try Saving to Another Location ";
+    }
+    return "Error Saving File. " + cause + ". Try Saving to Another Location ";
+}
+
 bool SaveSchedule(Document& doc, platform::Interaction& ui, const std::filesystem::path& file, int kind,
-                  platform::FileOps& ops) {
+                  platform::FileOps& ops, const std::filesystem::path& attributesFrom) {
     platform::BusyScope busy(ui);
     doc.Log("SaveBlksBegin\n");
     const std::string bytes = EncodeSchedule(doc, kind);
-    std::string error;
-    switch (platform::WriteFileAtomically(file, bytes, &error, ops)) {
-        case platform::WriteResult::Ok:
-            break;
-        case platform::WriteResult::CannotCreate:
-            ui.Message(
-                "Unable to create file. File may be Read Only or In use by Another Application. Use Save As to Save as a new name",
-                "File Error", platform::Icon::Stop);
-            return false;
-        case platform::WriteResult::WriteFailed:
-            ui.Message("Error Saving File. Disk may be Full. Try Saving to Another Location ", "File Error",
-                       platform::Icon::Stop);
-            return false;
+    int errorCode = 0;
+    platform::WriteOptions options;
+    options.attributesFrom = attributesFrom;
+    options.errorCode = &errorCode;
+    const platform::WriteResult result = platform::WriteFileAtomically(file, bytes, nullptr, ops, options);
+    if (result != platform::WriteResult::Ok) {
+        ui.Message(SaveFailureText(result, errorCode), "File Error", platform::Icon::Stop);
+        return false;
     }
     doc.Modified = false;
     doc.Log("SaveBlksEnd\n");
     return true;
 }
 
-bool LoadSchedule(Document& doc, platform::Interaction& ui, const std::filesystem::path& file) {
+bool LoadSchedule(Document& doc, platform::Interaction& ui, const std::filesystem::path& file, platform::FileIdentity* identity) {
     std::string bytes;
-    if (!platform::ReadWholeFile(file, bytes)) {
+    // Look at the header before reading a file that may be anything, of any size.
+    std::string head;
+    if (platform::ReadFileHead(file, 64, head) != platform::ReadStatus::Ok) {
         ui.Message(file.string(), "Linewright - Cannot Open File", platform::Icon::Stop);
         return false;
     }
+    if (auto probe = std::make_unique<Document>(doc.Today()); DecodeSchedule(head, *probe).status == LoadStatus::NotSchedule) {
+        ui.Message(file.string(), "This is Not a Valid Linewright 2 File.", platform::Icon::Stop);
+        return false;
+    }
+    platform::FileIdentity readAs;
+    const platform::ReadStatus read = platform::ReadRegularFile(file, kMaxScheduleBytes, bytes, nullptr, &readAs);
+    if (read == platform::ReadStatus::TooLarge) {
+        ui.Message(file.string() + " is larger than any month can be and was not opened.", "File Error",
+                   platform::Icon::Stop);
+        return false;
+    }
+    if (read != platform::ReadStatus::Ok) {
+        ui.Message(file.string(), "Linewright - Cannot Open File", platform::Icon::Stop);
+        return false;
+    }
+    if (identity) *identity = readAs;
     platform::BusyScope busy(ui);
     auto staged = std::make_unique<Document>(doc.Today());
     staged->RunLog = doc.RunLog;

@@ -42,14 +42,25 @@ struct LoadResult {
 LoadResult DecodeSchedule(std::string_view bytes, model::Document& doc);
 
 // Writes the document safely (the previous file survives any failure). On success the
-// Modified mark is cleared; on failure the user is told and the mark stays.
+// Modified mark is cleared; on failure the user is told the cause and the mark stays.
+// attributesFrom: the file whose owner, group and mode a copy takes (the month a .BAK copies).
 bool SaveSchedule(model::Document& doc, platform::Interaction& ui, const std::filesystem::path& file, int kind,
-                  platform::FileOps& ops = platform::RealFileOps());
+                  platform::FileOps& ops = platform::RealFileOps(), const std::filesystem::path& attributesFrom = {});
+
+// The message a failed save shows: the read-only text when the file or folder may not be
+// written, the full-disk text when the disk is full, else the real cause.
+std::string SaveFailureText(platform::WriteResult result, int errorCode);
 
 // Opens a schedule file into doc. The file is read into a fresh document first, so a file
 // that cannot be read, is not a schedule or is damaged leaves doc exactly as it was. A file
 // whose end marker is missing is taken, but as an untitled document, so that Save cannot
 // overwrite the file with what may be a partial month.
-bool LoadSchedule(model::Document& doc, platform::Interaction& ui, const std::filesystem::path& file);
+// Only a regular file is read, and only one no larger than a month can be; identity receives
+// what was read, for the check before saving over it.
+bool LoadSchedule(model::Document& doc, platform::Interaction& ui, const std::filesystem::path& file,
+                  platform::FileIdentity* identity = nullptr);
+
+// The largest month: 1000 crew and 3001 pairings with every text filled take far less.
+inline constexpr size_t kMaxScheduleBytes = size_t{256} << 20;
 
 }  // namespace lw::persist

@@ -37,6 +37,8 @@
 #include "platform/recent_files.h"
 #include "rules/block_checks.h"
 #include "rules/complement.h"
+#include "persist/file_set.h"
+#include "persist/guarded_save.h"
 #include "rules/roster_edit.h"
 #include "rules/view_filter.h"
 #include "rules/history_undo.h"
@@ -189,6 +191,23 @@ MainWindow::~MainWindow() {
 void MainWindow::SetRunLog(persist::RunLog* log) {
     runLog_ = log;
     ws_->doc().RunLog = log;
+}
+
+void MainWindow::SetSessionRecord(persist::SessionRecord* session) {
+    session_ = session;
+    if (!session_) return;
+    const auto month = session_->AbnormalEnd();
+    if (!month || month->empty()) return;
+    const std::filesystem::path copy = persist::NewerTimedCopy(*month);
+    if (copy.empty()) {
+        ui_.Message("Linewright did not shut down normally while " + month->string() + " was open.", "Linewright",
+                    platform::Icon::Warning);
+        return;
+    }
+    if (ui_.Ask("Linewright did not shut down normally while " + month->string() + " was open. Its backup copy " +
+                    copy.string() + " is newer. Open the backup copy?",
+                "Linewright", platform::Buttons::YesNo, platform::Icon::Warning) == platform::Answer::Yes)
+        OpenFile(copy.string());
 }
 
 QAction* MainWindow::Command(int id) const {
@@ -382,6 +401,43 @@ void MainWindow::UpdateTitle() {
 void MainWindow::TakeNewDocument(std::unique_ptr<model::Document> doc) {
     doc->RunLog = runLog_;
     ws_->Replace(std::move(doc));
+    monthLock_.reset();
+    readAs_ = {};
+    readOnly_ = false;
+    if (session_) session_->MonthOpen({});
+}
+
+bool MainWindow::SaveOverOpenMonth(model::Document& doc) {
+    const std::string file = doc.CurrentFileName;
+    if (readOnly_) {
+        ui_.Message(file + " was opened read-only: another planner has it open. Use Save As to keep your changes "
+                           "under another name.",
+                    "File Error", platform::Icon::Stop);
+        return false;
+    }
+    persist::LockHolder holder;
+    switch (persist::SaveMonthGuarded(doc, ui_, file, doc.FileVariant, &readAs_, monthLock_.get(), false, holder)) {
+        case persist::GuardedSave::Saved: break;
+        case persist::GuardedSave::Failed: return false;
+        case persist::GuardedSave::HeldByOther:
+            ui_.Message(persist::HeldByMessage(file, holder) + " Use Save As to keep your changes under another name.",
+                        "File Error", platform::Icon::Stop);
+            return false;
+        case persist::GuardedSave::ChangedOnDisk:
+            switch (ui_.Ask(persist::ChangedOnDiskMessage(file) +
+                                "\n\nYes: reload the month from disk (your changes are dropped)\nNo: save yours over "
+                                "it\nCancel: do neither",
+                            "Linewright", platform::Buttons::YesNoCancel, platform::Icon::Warning)) {
+                case platform::Answer::Yes: OpenFile(file); return false;
+                case platform::Answer::No:
+                    if (!persist::SaveSchedule(doc, ui_, file, doc.FileVariant)) return false;
+                    break;
+                default: return false;
+            }
+            break;
+    }
+    readAs_ = platform::IdentityOf(file);
+    return true;
 }
 
 void MainWindow::RunCommand(int id) {
@@ -510,10 +566,37 @@ void MainWindow::RememberRecent(const std::string& file) {
                     platform::Icon::Warning);
 }
 
-bool MainWindow::OpenFile(const std::string& file) {
+bool MainWindow::OpenFile(const std::string& requested) {
+    std::string file = requested;
+    if (const std::filesystem::path copy = persist::NewerTimedCopy(file); !copy.empty()) {
+        if (ui_.Ask("The backup copy " + copy.string() + " is newer than " + file + ". Open the backup copy instead?",
+                    "Linewright", platform::Buttons::YesNo, platform::Icon::Question) == platform::Answer::Yes)
+            file = copy.string();
+    }
+    std::unique_ptr<persist::MonthLock> lock;
+    persist::LockHolder holder;
+    bool readOnly = false;
+    // This window's own lock on the month is given up first, so reopening it is not refused.
+    if (!ws_->doc().CurrentFileName.empty() && platform::RealTarget(ws_->doc().CurrentFileName) == platform::RealTarget(file))
+        monthLock_.reset();
+    if (persist::MonthLock::Take(file, lock, holder) == persist::MonthLock::Outcome::HeldByOther) {
+        switch (ui_.Ask(persist::HeldByMessage(file, holder) +
+                            "\n\nYes: Open Read-Only\nNo: Open Anyway\nCancel: do not open it",
+                        "Linewright", platform::Buttons::YesNoCancel, platform::Icon::Warning)) {
+            case platform::Answer::Yes: readOnly = true; break;
+            case platform::Answer::No: persist::MonthLock::Take(file, lock, holder, true); break;
+            default: return false;
+        }
+    }
+    // Published or exported files a killed session left half written beside the month are finished.
+    std::filesystem::path folder = std::filesystem::path(file).parent_path();
+    if (folder.empty()) folder = ".";
+    persist::RepairFileSets(folder);
+    persist::RepairFileSets(folder / "Export");
     auto doc = std::make_unique<model::Document>(clock_.Today().Number());
     doc->RunLog = runLog_;
-    if (!persist::LoadSchedule(*doc, ui_, file)) return false;
+    platform::FileIdentity readAs;
+    if (!persist::LoadSchedule(*doc, ui_, file, &readAs)) return false;
     rules::AfterOpeningMonth(*doc);
     HideToolWindows();
     const bool built = doc->BlocksBuilt != 0;
@@ -523,6 +606,10 @@ bool MainWindow::OpenFile(const std::string& file) {
     options.showBids = doc->BidsWinOpen;
     fileOpen_ = true;
     TakeNewDocument(std::move(doc));
+    monthLock_ = std::move(lock);
+    readAs_ = readAs;
+    readOnly_ = readOnly;
+    if (session_) session_->MonthOpen(file);
     RememberRecent(file);
     ShowMenus();
     UpdateTitle();
@@ -536,7 +623,7 @@ bool MainWindow::FileSave() {
     if (doc.CurrentFileName.empty()) return FileSaveAs();
     doc.PairWinOpen = pairings_->isVisible();
     doc.ToolboxWinOpen = toolbox_->isVisible();
-    const bool saved = persist::SaveSchedule(doc, ui_, doc.CurrentFileName, doc.FileVariant);
+    const bool saved = SaveOverOpenMonth(doc);
     ws_->NotifyChanged();
     return saved;
 }
@@ -553,12 +640,22 @@ bool MainWindow::FileSaveAs() {
     doc.PairWinOpen = pairings_->isVisible();
     doc.ToolboxWinOpen = toolbox_->isVisible();
     // The new name only sticks once the month is safely written under it.
+    std::unique_ptr<persist::MonthLock> lock;
+    persist::LockHolder holder;
+    if (persist::MonthLock::Take(*file, lock, holder) == persist::MonthLock::Outcome::HeldByOther) {
+        ui_.Message(persist::HeldByMessage(*file, holder) + " Choose another name.", "File Error", platform::Icon::Stop);
+        return false;
+    }
     const std::string previous = doc.CurrentFileName;
     doc.CurrentFileName = *file;
     if (!persist::SaveSchedule(doc, ui_, *file, doc.FileVariant)) {
         doc.CurrentFileName = previous;
         return false;
     }
+    monthLock_ = std::move(lock);
+    readAs_ = platform::IdentityOf(*file);
+    readOnly_ = false;
+    if (session_) session_->MonthOpen(*file);
     RememberFolder("LastBlkPath", *file);
     RememberRecent(*file);
     ShowMenus();

@@ -12,6 +12,9 @@
 #include <string>
 #include <vector>
 
+#include "platform/atomic_file.h"
+#include "persist/month_lock.h"
+#include "persist/session_record.h"
 #include "platform/clock.h"
 #include "platform/interaction.h"
 #include "platform/profile.h"
@@ -44,6 +47,9 @@ public:
     Workspace& workspace() { return *ws_; }
     // The run log this window writes to and closes normally at the end; may be null.
     void SetRunLog(persist::RunLog* log);
+    // The record of the open month; an earlier run that ended abnormally is offered its
+    // month's newer timed copy.
+    void SetSessionRecord(persist::SessionRecord* session);
 
     // The command's action (menu item and key), nullptr for an unknown id.
     QAction* Command(int id) const;
@@ -130,12 +136,19 @@ private:
     void RememberFolder(std::string_view key, const std::string& file);
     void HideToolWindows();
     void TakeNewDocument(std::unique_ptr<model::Document> doc);
+    // Saves over the open month: under its lock, asking when it changed on disk.
+    bool SaveOverOpenMonth(model::Document& doc);
 
     platform::Interaction& ui_;
     platform::Profile& profile_;
     const platform::Clock& clock_;
     std::unique_ptr<Workspace> ws_;
     persist::RunLog* runLog_ = nullptr;
+    // The open month's lock, what was read from disk, and whether another planner holds it.
+    std::unique_ptr<persist::MonthLock> monthLock_;
+    platform::FileIdentity readAs_;
+    bool readOnly_ = false;
+    persist::SessionRecord* session_ = nullptr;
     bool fileOpen_ = false;
     std::function<int(QDialog&)> runDialog_;
     std::function<bool(const QUrl&)> openUrl_;

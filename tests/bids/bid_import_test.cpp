@@ -2,6 +2,7 @@
 #include "bids/bid_import.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include "../fake_interaction.h"
 #include "../support/block_builder.h"
@@ -158,6 +159,17 @@ TEST_F(BidsImportMonth, BidsImportDeleteCancelAndRefusals) {
     EXPECT_EQ(Dump(), before);
     EXPECT_EQ(ui.Messages(), (std::vector<Call>{{"Message", "Linewright", "Unable to Open File " + (dir / "none.csv").string()},
                                                 {"Message", "Linewright", "This Feature is for Pilot Use Only"}}));
+
+    // A file larger than any bids file is refused before any bid is deleted.
+    const auto huge = dir / "huge.csv";
+    lw::test::WriteBytes(huge, Record(Alpha()));
+    ASSERT_EQ(truncate(huge.c_str(), off_t{65} << 20), 0);
+    ui.calls.clear();
+    ui.answers = {Answer::Yes, Answer::Yes};
+    EXPECT_FALSE(lw::bids::ImportPilotBids(*doc, ui, huge.string()));
+    EXPECT_EQ(ui.calls, (std::vector<Call>{{"Message", "Linewright",
+                                            huge.string() + " is larger than any bids file (64 MB) and was not read."}}));
+    EXPECT_EQ(Dump(), before);
 }
 
 TEST_F(BidsImportMonth, BidsImportSurvivesJunk) {

@@ -227,6 +227,12 @@ TEST_F(PairingLoader, ReloadKeepsAssignmentsThatStillFitAndAsksBeforeDroppingThe
     assign(0, 4, 1);
     assign(1, 6, 2);
     assign(1, 9, 0);
+    // The undo history names the pairings by table index, oldest first here.
+    doc->History.Record(0, 0, 2, 1);
+    doc->History.Record(0, 1, 4, 1);
+    doc->History.Record(1, 2, 6, 1);
+    doc->History.Record(1, 0, 9, 1);
+    const std::vector<lw::model::TAction> history = doc->History.Actions();
     doc->Modified = false;
     const std::vector<std::string> before = All();
 
@@ -241,6 +247,7 @@ TEST_F(PairingLoader, ReloadKeepsAssignmentsThatStillFitAndAsksBeforeDroppingThe
     EXPECT_EQ(ui.calls.back(), question);
     EXPECT_EQ(All(), before);
     EXPECT_EQ(doc->Crew[1].DayAssignment[6], 2);
+    EXPECT_EQ(doc->History.Actions(), history);
     EXPECT_FALSE(doc->Modified);
 
     ui.answers = {lw::platform::Answer::Yes};
@@ -254,6 +261,9 @@ TEST_F(PairingLoader, ReloadKeepsAssignmentsThatStillFitAndAsksBeforeDroppingThe
     EXPECT_EQ(doc->Pairings[0].DayStatus[4], 2);
     EXPECT_EQ(doc->Pairings[1].DayStatus[2], 2);
     EXPECT_EQ(doc->Pairings[2].DayStatus[7], 1);
+    // Undo follows each pairing to its new index; the two whose day is gone cannot be undone.
+    EXPECT_EQ(doc->History.Actions(), (std::vector<lw::model::TAction>{{.Kind = 1, .Day = 4, .Crew = 0, .Pair = 0},
+                                                                        {.Kind = 1, .Day = 2, .Crew = 0, .Pair = 1}}));
 }
 
 TEST_F(PairingLoader, TableHoldsThreeThousandPairingsAndRefusesMore) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <memory>
 #include <string>
 #include <vector>
@@ -137,7 +139,18 @@ TEST_F(RosterExtract, TakesTheGroupsMembersInSeniorityOrder) {
         Employee("000056789", "BOUCHARD", 'L', "YYZDH8CA", "ZT PT", lw::import::kRosterLongLineLength),
         Employee("   67890 ", "O'NEIL-SMITH", 'R', "YYZDH8CA", "AR"),
     }, "\r\n");
+    // The month already holds blocks (K OLDHAND's VAC): No keeps every one of them.
+    ui_.answers = {Answer::No};
+    EXPECT_FALSE(Load(Write(file)));
+    EXPECT_EQ(doc_->Crew[5].Name, "LEFT OVER");
+    ExpectRosterUnchanged();
+    EXPECT_EQ(log_.lines, std::vector<std::string>{"BeginCreateNewRosterFromExtract\n"});
+    log_.lines.clear();
+    ui_.calls.clear();
+    ui_.answers = {Answer::Yes};
     EXPECT_TRUE(Load(Write(file)));
+    EXPECT_EQ(std::count(ui_.calls.begin(), ui_.calls.end(), Call{Kind::Ask, "Linewright", lw::import::kReplaceRosterQuestion}),
+              1);
     EXPECT_EQ(Roster(), (std::vector<std::string>{
                             "12345|J TREMBLAY|LA LC       |Q4 L0 T0 TZ0 YCG0 min4800 max5100 off0",
                             "56789|L BOUCHARD|ZT PT       |Q0 L0 T1 TZ1 YCG0 min0 max0 off0",
@@ -253,7 +266,7 @@ TEST_F(RosterExtract, AnUnusualSecondLineIsQuestioned) {
         ExpectRosterUnchanged();
 
         ui_.calls.clear();
-        ui_.answers = {Answer::Yes};
+        ui_.answers = {Answer::Yes, Answer::Yes};  // load it anyway; replace the month's roster
         EXPECT_TRUE(Load(Write(files[i])));
         EXPECT_EQ(ui_.calls.front(), Asked(kNotEmployeeExtract));
         EXPECT_EQ(ui_.Messages(), std::vector<Call>{});

@@ -132,15 +132,22 @@ TEST_F(CrewTracExport, EveryRefusal) {
     EXPECT_EQ(ExportCrewTrac(*doc, ui, kCaptains).summary, Lines{"Cant create BAW file for Exporting Blocks"});
     std::filesystem::remove(dir / "Export");
 
-    // Operations 1-7 write the BAW file (create, write, flush, sync, close, rename, sync
-    // folder), 8-14 the LIN file.
+    // Operations 1-5 write the new BAW file beside the old one (create, write, flush, sync,
+    // close), 6-10 the LIN file, 11-17 the journal naming both, 18 and 19 put them in place.
     using lw::test::FailingFileOps;
     using lw::test::FaultWay;
+    const Lines notes = {"Blk 2 is Exported as OpenTime. Emp Num is 0", "Blk 3 Capt Pairings-LineIndoc. Not Exported",
+                         "DAVIS, DON No Draft Credit Code Inserted"};
+    auto with = [&notes](const std::string& last) {
+        Lines lines = notes;
+        lines.push_back(last);
+        return lines;
+    };
     FailingFileOps bawDiskFull(2, FaultWay::DiskFull);
     EXPECT_EQ(ExportCrewTrac(*doc, ui, kCaptains, bawDiskFull).summary,
-              Lines{"Cannot Save BAW File to specified disk. Disk may be full"});
-    FailingFileOps bawRename(6);
-    EXPECT_EQ(ExportCrewTrac(*doc, ui, kCaptains, bawRename).summary, Lines{"Can't Save BAW File!"});
+              with("Cannot Save BAW File to specified disk. Disk may be full"));
+    FailingFileOps bawRename(18);
+    EXPECT_EQ(ExportCrewTrac(*doc, ui, kCaptains, bawRename).summary, with("Can't Save BAW File!"));
     EXPECT_FALSE(std::filesystem::exists(dir / "Export" / "AP26V8CA.BAW"));
     EXPECT_FALSE(std::filesystem::exists(dir / "Export" / "AP26V8CA.LIN"));
 
@@ -150,10 +157,10 @@ TEST_F(CrewTracExport, EveryRefusal) {
     EXPECT_FALSE(std::filesystem::exists(dir / "Export" / "AP26V8CA.BAW"));
     std::filesystem::remove(dir / "Export" / "AP26V8CA.LIN");
 
-    FailingFileOps linDiskFull(9, FaultWay::DiskFull);
+    FailingFileOps linDiskFull(7, FaultWay::DiskFull);
     Lines summary = ExportCrewTrac(*doc, ui, kCaptains, linDiskFull).summary;
     EXPECT_EQ(summary.back(), "Cannot Save LIN file to specified disk. Disk may be full");
-    FailingFileOps linSync(11);
+    FailingFileOps linSync(9);
     summary = ExportCrewTrac(*doc, ui, kCaptains, linSync).summary;
     EXPECT_EQ(summary.back(), "Cant Save LIN File!");
     EXPECT_EQ(summary.size(), 4u);

@@ -154,11 +154,12 @@ TEST_F(Publish, EveryRefusal) {
     lw::test::WriteBytes(dir / "web", "not a folder");
     EXPECT_TRUE(PublishForInternet(*doc, ui, dir / "web" / "april").written.empty());
 
-    // The month layout cannot be made: the page and block list stand, the absences are skipped.
+    // The month layout cannot be made: the files are published together or not at all.
     std::filesystem::create_directories(dir / "ROSTER_Month_Layout.csv");
     auto result = PublishForInternet(*doc, ui);
-    EXPECT_EQ(result.written, (Paths{dir / "ROSTER.htm", dir / "ROSTER.csv"}));
-    EXPECT_EQ(File("ROSTER.csv"), kBlockList);
+    EXPECT_EQ(result.written, Paths{});
+    EXPECT_FALSE(std::filesystem::exists(dir / "ROSTER.htm"));
+    EXPECT_FALSE(std::filesystem::exists(dir / "ROSTER.csv"));
     EXPECT_FALSE(std::filesystem::exists(dir / "ROSTER CT Planned Absences.csv"));
     std::filesystem::remove(dir / "ROSTER_Month_Layout.csv");
 
@@ -172,8 +173,8 @@ TEST_F(Publish, EveryRefusal) {
                                                           lw::platform::Icon::Stop}));
 }
 
-// Whatever step of whichever file goes wrong, each of the four files is either last month's
-// whole or this month's whole, the ones before the failure new, and the planner is told which.
+// Whatever step of whichever file goes wrong, the four files are all last month's, whole, and
+// the planner is told which file failed: the page and its CSV files are never mixed.
 TEST_F(Publish, EveryFileFaultLeavesWholeFiles) {
     const std::vector<std::string> names = {"ROSTER.htm", "ROSTER.csv", "ROSTER_Month_Layout.csv",
                                             "ROSTER CT Planned Absences.csv"};
@@ -186,14 +187,15 @@ TEST_F(Publish, EveryFileFaultLeavesWholeFiles) {
     };
     loop.attempt = [&](lw::platform::FileOps& ops) { return PublishForInternet(*doc, ui, {}, ops).completed; };
     loop.failed = [&](const lw::test::FaultPoint& point) {
-        size_t replaced = 0;
-        while (replaced < names.size() && File(names[replaced]) == fresh[replaced]) ++replaced;
-        for (size_t i = replaced; i < names.size(); ++i) EXPECT_EQ(File(names[i]), "old " + names[i]);
-        ASSERT_LT(replaced, names.size());
-        const std::string kind = replaced == 0 ? "HTML" : "CSV";
+        for (const std::string& name : names) EXPECT_EQ(File(name), "old " + name);
+        // Operations 1-20 write the four new files (five each), 21-27 the journal naming them
+        // (counted to the last file), 28-31 put them in place.
+        const int n = point.n;
+        const size_t file = n <= 20 ? static_cast<size_t>((n - 1) / 5) : n <= 27 ? 3 : static_cast<size_t>(n - 28);
+        const std::string kind = file == 0 ? "HTML" : "CSV";
         const std::string text =
             point.op == lw::platform::FileOp::Create
-                ? (replaced == 0 ? "Cant create file for Internet Publishing" : "Cant create CSV file")
+                ? (file == 0 ? "Cant create file for Internet Publishing" : "Cant create CSV file")
             : point.way == lw::test::FaultWay::DiskFull ? "Cannot Save " + kind + " File to specified disk. Disk may be full"
                                                         : "Can't Save " + kind + " File!";
         EXPECT_EQ(ui.calls, (Calls{{"Message", "File Error", text}}));
@@ -202,7 +204,7 @@ TEST_F(Publish, EveryFileFaultLeavesWholeFiles) {
         for (size_t i = 0; i < names.size(); ++i) EXPECT_EQ(File(names[i]), fresh[i]);
         EXPECT_EQ(ui.calls.size(), 1u);
     };
-    EXPECT_EQ(loop.Run().points, 36);  // nine on each of the four files
+    EXPECT_EQ(loop.Run().points, 42);  // seven on each new file, nine on the journal, four renames, the folder
 }
 
 // Names and codes from outside files stay text on the page and in their CSV columns; a row

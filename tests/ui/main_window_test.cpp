@@ -17,12 +17,19 @@
 #include <filesystem>
 #include <numeric>
 
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include "output/crew_lines_text.h"
 #include "output/csv_publish.h"
 #include "output/html_publish.h"
 #include "output/pairing_reports.h"
 #include "import/toolbox_file.h"
 #include "persist/backup.h"
+#include "persist/month_lock.h"
 #include "persist/schedule_file.h"
 #include "rules/block_checks.h"
 #include "rules/complement.h"
@@ -791,6 +798,94 @@ TEST_F(MainWindowTest, ProposeBlocksIsReviewedMarkedAppliedAndUndoneInOneStep) {
     window->RunCommand(kCmdUndo);
     doc().Modified = false;
     EXPECT_EQ(test::Dump(doc()), before);
+}
+
+}  // namespace
+}  // namespace lw::ui
+
+namespace lw::ui {
+namespace {
+
+// Another planner's session holds the month: it opens read-only and Save refuses; once that
+// session is gone the month opens normally, and a month a colleague changed on disk is not saved
+// over without asking. A newer timed copy is offered when the month is opened.
+TEST_F(MainWindowTest, SharedMonthHeldChangedAndNewerCopy) {
+    int ready[2];
+    ASSERT_EQ(pipe(ready), 0);
+    const pid_t holder = fork();
+    if (holder == 0) {
+        std::unique_ptr<persist::MonthLock> lock;
+        persist::LockHolder seen;
+        const char taken = persist::MonthLock::Take(month, lock, seen) == persist::MonthLock::Outcome::Taken ? 't' : 'f';
+        (void)!write(ready[1], &taken, 1);
+        pause();
+        _exit(0);
+    }
+    char taken = 0;
+    ASSERT_EQ(read(ready[0], &taken, 1), 1);
+    ASSERT_EQ(taken, 't');
+    const std::string original = test::ReadBytes(month);
+
+    ui.answers = {Answer::Yes};  // Open Read-Only
+    ASSERT_TRUE(window->OpenFile(month.string()));
+    ASSERT_EQ(ui.calls.size() >= 1, true);
+    EXPECT_EQ(ui.calls[0].kind, "Ask");
+    const std::string named = month.string() + " is open by ";
+    EXPECT_EQ(ui.calls[0].text.substr(0, named.size()), named);
+    EXPECT_NE(ui.calls[0].text.find("(process " + std::to_string(holder) + ")"), std::string::npos);
+    const std::string choices = "\n\nYes: Open Read-Only\nNo: Open Anyway\nCancel: do not open it";
+    ASSERT_GT(ui.calls[0].text.size(), choices.size());
+    EXPECT_EQ(ui.calls[0].text.substr(ui.calls[0].text.size() - choices.size()), choices);
+    ui.calls.clear();
+    doc().Modified = true;
+    window->RunCommand(kCmdSave);
+    EXPECT_EQ(ui.Messages(), (Calls{{"Message", "File Error",
+                                     month.string() + " was opened read-only: another planner has it open. Use Save "
+                                                      "As to keep your changes under another name."}}));
+    EXPECT_EQ(test::ReadBytes(month), original);
+
+    kill(holder, SIGKILL);
+    waitpid(holder, nullptr, 0);
+    close(ready[0]);
+    close(ready[1]);
+
+    // The holder's session was killed: its lock is stale and the month opens without a question.
+    doc().Modified = false;
+    ui.calls.clear();
+    ASSERT_TRUE(window->OpenFile(month.string()));
+    EXPECT_TRUE(std::none_of(ui.calls.begin(), ui.calls.end(), [](const Call& c) { return c.kind == "Ask"; }));
+    // A colleague saves the month (forcing past the lock) meanwhile.
+    {
+        model::Document theirs(clock.Today().Number());
+        FakeInteraction quiet;
+        ASSERT_TRUE(persist::LoadSchedule(theirs, quiet, month));
+        theirs.Crew[0].QuickNotes = "colleague";
+        ASSERT_TRUE(persist::SaveSchedule(theirs, quiet, month, model::kWorkingFile));
+    }
+    const std::string colleagues = test::ReadBytes(month);
+    doc().Modified = true;
+    ui.calls.clear();
+    ui.answers = {Answer::Cancel};
+    window->RunCommand(kCmdSave);
+    ASSERT_EQ(ui.calls.size() >= 1, true);
+    const std::string changed = month.string() + " was changed on disk by someone else since it was read.";
+    EXPECT_EQ(ui.calls[0].kind, "Ask");
+    EXPECT_EQ(ui.calls[0].text.substr(0, changed.size()), changed);
+    EXPECT_EQ(test::ReadBytes(month), colleagues);
+    EXPECT_TRUE(doc().Modified);
+
+    // A timed copy newer than the month is offered when the month is opened.
+    const auto copy = persist::TimedCopyName(month);
+    test::WriteBytes(copy, original);
+    const timespec older[2] = {{1700000000, 0}, {1700000000, 0}};
+    ASSERT_EQ(utimensat(AT_FDCWD, month.c_str(), older, 0), 0);
+    doc().Modified = false;
+    ui.calls.clear();
+    ui.answers = {Answer::No};
+    ASSERT_TRUE(window->OpenFile(month.string()));
+    EXPECT_EQ(ui.calls[0], (Call{"Ask", "Linewright",
+                                 "The backup copy " + copy.string() + " is newer than " + month.string() +
+                                     ". Open the backup copy instead?"}));
 }
 
 }  // namespace
