@@ -12,9 +12,10 @@ declare -A uses=(
   [rules]="rules bids model platform base"
   [import]="import rules bids persist model platform base"
   [output]="output import rules bids persist model platform base"
-  [cli]="cli output import rules bids persist model platform base"
-  [ui]="ui output import rules bids persist model platform base"
-  [app]="app ui output import rules bids persist model platform base"
+  [print]="print output import rules bids persist model platform base"
+  [cli]="cli print output import rules bids persist model platform base"
+  [ui]="ui print output import rules bids persist model platform base"
+  [app]="app ui print output import rules bids persist model platform base"
 )
 core="base platform model persist bids rules import output"
 bad=0

@@ -17,6 +17,7 @@
 #include "cli/grid_view_commands.h"
 #include "cli/pairings_view_commands.h"
 #include "cli/prefs_commands.h"
+#include "cli/print_commands.h"
 #include "cli/propose_commands.h"
 #include "lw_version.h"
 
@@ -79,6 +80,9 @@ const CommandEntry kCommands[] = {
     {"request", "request FILE --crew ROW --day DAY --code X1..XM [-o OUT]   (marks or clears)", lw::cli::CommandRequest},
     {"clear-day", "clear-day FILE --crew ROW --day DAY [-o OUT]", lw::cli::CommandClearDay},
     {"lock", "lock FILE --crew ROW --day DAY [-o OUT]   (locks or unlocks the pairing)", lw::cli::CommandLock},
+    {"print",
+     "print blocks|pairings FILE -o OUT.pdf [--crew ROWS] [--page-size A4|Letter]   (the printouts as PDF; --yes: draft)",
+     lw::cli::CommandPrint},
     {"export",
      "export crewtrac FILE [--stem S] [--base L] [--eqp D] [--type capt|fo|fapu]   (BAW and LIN files)\n"
      "      export publish FILE [--folder DIR]   (the .htm page and three .csv files, beside FILE by default)\n"

@@ -77,10 +77,10 @@ std::string_view CommandStatusTip(int id) {
         case kCmdSaveAs: return "Save the month under a new name";
         case kCmdMail: return "Send the month file, with its personal data, by e-mail";
         case kCmdBackup: return "Copy the month to a backup folder";
-        case kCmdPrintBlocks: return "Print the crew blocks";
+        case kCmdPrintBlocks: return "Preview and print the crew blocks, or save them as PDF";
         case kCmdPrintBlocksClipboard: return "Copy every crew line to the clipboard as text";
-        case kCmdPrintPairings: return "Print the pairings";
-        case kCmdPrintSetup: return "Choose the printer and the page";
+        case kCmdPrintPairings: return "Preview and print the visual pairings, or save them as PDF";
+        case kCmdPrintSetup: return "Choose the printer, the paper and the margins";
         case kCmdPairingReportClipboard: return "Copy the pairing report to the clipboard";
         case kCmdCrewAbsences: return "Read this month's absences from a CrewTrac extract";
         case kCmdPairingFile: return "Read this month's pairing file";

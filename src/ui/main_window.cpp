@@ -55,6 +55,12 @@
 #include "ui/roster_dialog.h"
 #include "ui/settings_dialogs.h"
 #include "ui/text.h"
+#include "output/printout_layout.h"
+#include "print/printout_painter.h"
+#include "rules/pairings_layout.h"
+#include <QPageSetupDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include "ui/toolbox_window.h"
 
 namespace lw::ui {
@@ -70,7 +76,7 @@ constexpr const char* kSaveFilter = "Linewright (*.lw2)|*.lw2|All Files (*.*)|*.
 // Commands whose window or core work is not part of the program yet: shown, never enabled.
 bool NotYetAvailable(int id) {
     switch (id) {
-        case kCmdPrintBlocks: case kCmdPrintPairings: case kCmdPrintSetup: case kCmdPairingFile:
+        case kCmdPairingFile:
         case kCmdCrewTracExport: case kCmdMonth: case kCmdPairingEditor: case kCmdSharedNotes: case kCmdRosterExtract:
             return true;
         default: return false;
@@ -338,6 +344,8 @@ void MainWindow::UpdateCommands() {
             // Left on without a mail program, so that the planner is told what is missing.
             case kCmdSave: case kCmdBackup: case kCmdMail: on = named; break;
             case kCmdPairingsWindow: case kCmdToolbox: case kCmdProposeBlocks: on = built; break;
+            case kCmdPrintBlocks: case kCmdPrintPairings: on = built; break;
+            case kCmdPrintSetup: on = true; break;
             // The bids window comes with the bids work; a cabin month only hears that it is for pilots.
             case kCmdBidsWindow: on = built && !pilots; break;
             // Pilots reach the filters from the bids window; the cabin's filters window comes later.
@@ -454,6 +462,9 @@ void MainWindow::RunCommand(int id) {
         case kCmdBackup: Backup(); break;
         case kCmdPairingReportClipboard: output::CopyPairingReport(doc, ui_); break;
         case kCmdPrintBlocksClipboard: output::CopyCrewLines(doc, ui_); break;
+        case kCmdPrintBlocks: PrintBlocks(); break;
+        case kCmdPrintPairings: PrintPairings(); break;
+        case kCmdPrintSetup: PrintSetup(); break;
         case kCmdPublish: Publish(); break;
         case kCmdTrainingReport: TrainingReport(); break;
         case kCmdCompanyExport: SaveForCompany(); break;
@@ -952,6 +963,41 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     SavePlaces();
     HideToolWindows();
     event->accept();
+}
+
+QPrinter& MainWindow::Printer() {
+    if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *printer_;
+}
+
+void MainWindow::PrintSetup() {
+    QPageSetupDialog dialog(&Printer(), this);
+    dialog.exec();
+}
+
+// Nothing goes to the printer before the planner has seen the pages; the preview's print
+// button opens the print dialog, where "Print to File (PDF)" saves them instead.
+void MainWindow::PreviewAndPrint(const std::function<void(QPrinter&)>& paint) {
+    QPrintPreviewDialog preview(&Printer(), this);
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this, [&paint](QPrinter* printer) { paint(*printer); });
+    preview.exec();
+}
+
+void MainWindow::PrintBlocks() {
+    const model::Document& doc = ws_->doc();
+    const output::DraftQuestion q = output::BlockDraftQuestion(doc);
+    const bool draft = static_cast<platform::Interaction&>(ui_).Ask(q.text, q.title) == platform::Answer::Yes;
+    const std::vector<int> rows = output::BlockPrintRows(doc, grid_->DisplayRows());
+    const bool printXes = profile_.GetInt(kSection, "PrintXes", 0) != 0;
+    const output::BlockPrintout out = output::LayoutBlockPrintout(doc, rows, draft, printXes);
+    PreviewAndPrint([&out](QPrinter& printer) { print::PaintBlockPrintout(printer, out); });
+}
+
+void MainWindow::PrintPairings() {
+    rules::PairingsLayout layout;
+    rules::LayoutPairings(ws_->doc(), layout);
+    const output::PairsPrintout out = output::LayoutPairsPrintout(ws_->doc(), layout);
+    PreviewAndPrint([&out](QPrinter& printer) { print::PaintPairsPrintout(printer, out); });
 }
 
 }  // namespace lw::ui

@@ -4,6 +4,7 @@
 // and the safety nets (timed copy, run log). Every command calls the core and repaints.
 #include <QDialog>
 #include <QMainWindow>
+#include <QPrinter>
 #include <filesystem>
 #include <functional>
 #include <map>
@@ -124,6 +125,12 @@ private:
     void EditRoster();
     void ChangeComplement();
     void CopyBlocks();
+    // Print Blocks, Print Pairings and Print Setup; one printer set-up for the whole run.
+    void PrintBlocks();
+    void PrintPairings();
+    void PrintSetup();
+    QPrinter& Printer();
+    void PreviewAndPrint(const std::function<void(QPrinter&)>& paint);
     void SaveForViewer();
     void ImportBawLin();
     void ToggleViewFilter(int id);
@@ -141,6 +148,7 @@ private:
 
     platform::Interaction& ui_;
     platform::Profile& profile_;
+    std::unique_ptr<QPrinter> printer_;
     const platform::Clock& clock_;
     std::unique_ptr<Workspace> ws_;
     persist::RunLog* runLog_ = nullptr;

@@ -205,14 +205,17 @@ TEST_F(MainWindowTest, MenusAndCommandsFollowTheFileState) {
         EXPECT_TRUE(Enabled(id)) << id;
     // Before Build Blocks: no window toggles, no view filters; never: commands without their window yet.
     for (int id : {kCmdPairingsWindow, kCmdToolbox, kCmdBidsWindow, kCmdHideCompleted, kCmdSearchFilter,
-                   kCmdPrintBlocks, kCmdPairingEditor, kCmdRosterExtract, kCmdMonth, kCmdCrewTracExport})
+                   kCmdPrintBlocks, kCmdPrintPairings, kCmdPairingEditor, kCmdRosterExtract, kCmdMonth,
+                   kCmdCrewTracExport})
         EXPECT_FALSE(Enabled(id)) << id;
+    EXPECT_TRUE(Enabled(kCmdPrintSetup));
 
     window->RunCommand(kCmdBuildBlocks);
     for (int id : {kCmdPairingsWindow, kCmdToolbox, kCmdHideCheckPilots, kCmdHideCompleted, kCmdOnlyLtc})
         EXPECT_TRUE(Enabled(id)) << id;
     EXPECT_FALSE(Enabled(kCmdBidsWindow));  // the pilots' bids window is not part of the program yet
-    EXPECT_FALSE(Enabled(kCmdPrintBlocks));
+    EXPECT_TRUE(Enabled(kCmdPrintBlocks));
+    EXPECT_TRUE(Enabled(kCmdPrintPairings));
     EXPECT_EQ(window->Command(kCmdPairingsWindow)->isChecked(), window->Pairings()->isVisible());
     EXPECT_EQ(window->Command(kCmdToolbox)->isChecked(), window->Toolbox()->isVisible());
 
