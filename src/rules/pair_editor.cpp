@@ -96,11 +96,13 @@ void PairEditor::ShowDaily() {
 }
 
 bool PairEditor::StoreDaily() {
+    refused_ = false;
     const int32_t start = ReadEditorTime(fields.start, 23);
     const int32_t duty = ReadEditorTime(fields.duty, 23);
     const int32_t hard = ReadEditorTime(fields.hard, 23);
     const int32_t credit = ReadEditorTime(fields.dailyCredit, 23);
     if (start < 0 || start > 1439 || duty < 0 || duty > 1080 || hard < 0 || credit < 0) {
+        refused_ = true;
         ui_.Message("Daily Data Invalid. Please Correct the Data", "Linewright");
         return false;
     }
@@ -125,6 +127,7 @@ bool PairEditor::ChangeDay(int day) {
 }
 
 bool PairEditor::StorePairInfo() {
+    refused_ = false;
     if (!editMode_) return true;
     int onH = 0, onM = 0, crH = 0, crM = 0, tfH = 0, tfM = 0;
     ReadHoursMinutes(fields.timeOn, onH, onM);
@@ -147,6 +150,7 @@ bool PairEditor::StorePairInfo() {
     if (length < 1 || length > 6) complaints += "Calculated Length?";
 
     if (!complaints.empty()) {
+        refused_ = true;
         if (complaints.size() >= 71) return true;
         char title[64];
         std::snprintf(title, sizeof title, "Errors in this Pairing at Index %03d!", index_);

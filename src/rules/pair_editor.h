@@ -47,6 +47,8 @@ public:
     bool Previous() { return MoveTo(index_ > 0 ? index_ - 1 : 0); }
     // Closing stores like a move; false when the planner chose to fix it now.
     bool Close();
+    // Whether the last store found complaints and so kept the pairing as it was.
+    bool Refused() const { return refused_; }
 
 private:
     // False when the complaints kept the pairing unchanged and the planner said fix now.
@@ -60,6 +62,7 @@ private:
     bool editMode_;
     int index_ = 0;
     int day_ = 0;
+    bool refused_ = false;
 };
 
 // "hh:mm" typed into a masked time field: minutes, or -1 when hours or minutes are out of the
