@@ -116,6 +116,8 @@ private:
     // Roster and crew complement take the blocks down, run their dialog, and build again.
     void TakeDownForEditing();
     void EditRoster();
+    // The pass word prompt, then the pairing editor on the pairing at index.
+    void EditPairings(int index);
     void ChangeComplement();
     void CopyBlocks();
     void SaveForViewer();
