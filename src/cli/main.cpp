@@ -13,6 +13,7 @@
 #include "cli/commands.h"
 #include "cli/crew_commands.h"
 #include "cli/export_commands.h"
+#include "cli/pair_edit_commands.h"
 #include "cli/pair_props_commands.h"
 #include "cli/grid_view_commands.h"
 #include "cli/pairings_view_commands.h"
@@ -94,6 +95,11 @@ const CommandEntry kCommands[] = {
      "pair-props FILE --pair INDEX --day DAY [--type normal|indoc|check|recurrent] [--exclude HH:MM] [-o OUT]\n"
      "      (the pairing's properties for that day of operation; without --type and --exclude it shows them)",
      lw::cli::CommandPairProps},
+    {"pair-edit",
+     "pair-edit FILE --pair INDEX [--time-on HH:MM] [--credit HH:MM] [--tafb HHH:MM] [--number N] [--days D,D..]\n"
+     "      [--day N [--start HH:MM] [--duty HH:MM] [--hard HH:MM] [--daily-credit HH:MM]] [--yes|--no] [-o OUT]\n"
+     "      (corrects the pairing as the pairing editor does; without fields it shows it)",
+     lw::cli::CommandPairEdit},
     {"filter",
      "filter apply|remove|invert|toggle|save|recall|on|off|render FILE [--pick N,N..] [--text T] [--crew ROW]\n"
      "      [--number N] [--employee N] [-o OUT];  filter wizard [--left KEY]... [--right KEY]...",

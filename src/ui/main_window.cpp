@@ -44,6 +44,7 @@
 #include "rules/history_undo.h"
 #include "rules/propose.h"
 #include "ui/backup_dialog.h"
+#include "ui/pair_editor_dialog.h"
 #include "ui/block_font.h"
 #include "ui/block_grid_view.h"
 #include "ui/propose_dialog.h"
@@ -77,7 +78,7 @@ constexpr const char* kSaveFilter = "Linewright (*.lw2)|*.lw2|All Files (*.*)|*.
 bool NotYetAvailable(int id) {
     switch (id) {
         case kCmdPairingFile:
-        case kCmdCrewTracExport: case kCmdMonth: case kCmdPairingEditor: case kCmdSharedNotes: case kCmdRosterExtract:
+        case kCmdCrewTracExport: case kCmdMonth: case kCmdSharedNotes: case kCmdRosterExtract:
             return true;
         default: return false;
     }
@@ -471,6 +472,7 @@ void MainWindow::RunCommand(int id) {
         case kCmdViewerExport: SaveForViewer(); break;
         case kCmdCopyBlocks: CopyBlocks(); break;
         case kCmdRoster: EditRoster(); break;
+        case kCmdPairingEditor: EditPairings(0); break;
         case kCmdComplement: ChangeComplement(); break;
         case kCmdBawLin: ImportBawLin(); break;
         case kCmdCrewAbsences: case kCmdNextAbsences: case kCmdLastMonthData: case kCmdLisFiles:
@@ -717,6 +719,8 @@ void MainWindow::BuildBlocks() {
 }
 
 void MainWindow::ApplyBuildOutcome(const rules::BuildOutcome& outcome) {
+    // Yes to the invalid-pairings question: straight to the first pairing to correct.
+    if (outcome.editPair >= 0) EditPairings(outcome.editPair);
     if (!outcome.built) return;
     grid_->SetViewSettings(outcome.view);
     pairings_->setVisible(outcome.showPairings);
@@ -802,6 +806,24 @@ void MainWindow::ImportCommand(int id) {
 void MainWindow::TakeDownForEditing() {
     if (ws_->doc().BlocksBuilt) grid_->WriteViewSettings();
     HideToolWindows();
+}
+
+void MainWindow::EditPairings(int index) {
+    model::Document& doc = ws_->doc();
+    if (doc.LastPairIndex < 0) {
+        ui_.Message("You must have a minimum of 1 Pairing! Set up Month first", "Pairing Editor Error",
+                    platform::Icon::Stop);
+        return;
+    }
+    const std::optional<bool> editMode = AskPairEditMode(ui_, runDialog_, this);
+    if (!editMode) return;
+    {
+        PairEditorDialog dialog(*ws_, *editMode, index, this);
+        runDialog_(dialog);
+    }
+    ws_->NotifyChanged();
+    // What was corrected is judged again at once.
+    if (*editMode) output::ShowPairingReport(doc, ui_);
 }
 
 void MainWindow::EditRoster() {

@@ -123,6 +123,8 @@ private:
     // Roster and crew complement take the blocks down, run their dialog, and build again.
     void TakeDownForEditing();
     void EditRoster();
+    // The pass word prompt, then the pairing editor on the pairing at index.
+    void EditPairings(int index);
     void ChangeComplement();
     void CopyBlocks();
     // Print Blocks, Print Pairings and Print Setup; one printer set-up for the whole run.

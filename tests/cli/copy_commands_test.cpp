@@ -1,4 +1,4 @@
-// lwtool export viewer|company|training and pair-props end to end on a saved captains' April.
+// lwtool export viewer|company|training, pair-props and pair-edit end to end on a saved captains' April.
 #include <gtest/gtest.h>
 
 #include "output/exceptions_report.h"
@@ -136,6 +136,45 @@ TEST_F(LwToolCopies, PairPropsRefusals) {
     EXPECT_EQ(Tool({"pair-props", "F", "--pair", "0", "--day", "3", "--exclude", "1:00"}).exit, 3);
     EXPECT_EQ(Tool({"pair-props", "F", "--pair", "0", "--day", "3", "--type", "trainee"}).exit, 2);
     EXPECT_EQ(Tool({"pair-props", "F", "--day", "3"}).exit, 2);
+}
+
+TEST_F(LwToolCopies, PairEditCorrectsAPairingAndTakesUncheckedDaysFromTheirHolder) {
+    const std::string shown = "1 of 2\nPair number: 1302\n";
+    auto r = Tool({"pair-edit", "F", "--pair", "0"});
+    EXPECT_EQ(r.exit, 0);
+    EXPECT_EQ(r.out, shown + "Time On: 08:00  Time Off: 18:00  Credit: 06:00  Length: 1  TAFB: 010:00\nDays: 03 10\n");
+
+    r = Tool({"pair-edit", "F", "--pair", "0", "--days", "10,12", "--time-on", "22:00", "--tafb", "026:00"});
+    EXPECT_EQ(r.exit, 0);
+    EXPECT_EQ(r.err, "[Change made to Days of Operation!] Removing Pairing 1302 from ADAMS, ANN\n");
+    EXPECT_EQ(r.out, shown + "Time On: 22:00  Time Off: 24:00  Credit: 06:00  Length: 2  TAFB: 026:00\nDays: 10 12\n");
+    auto doc = Load(file);
+    const auto& q = doc->Pairings[0];
+    EXPECT_EQ((std::vector<int>{q.DayStatus[2], q.DayStatus[9], q.DayStatus[11]}), (std::vector<int>{0, 1, 1}));
+    EXPECT_EQ(doc->Crew[0].DayAssignment[2], lw::model::kDayEmpty);
+    EXPECT_EQ(doc->History.Size(), 1u);
+
+    r = Tool({"pair-edit", "F", "--pair", "0", "--day", "2", "--daily-credit", "06:00"});
+    EXPECT_EQ(r.exit, 0);
+    EXPECT_EQ(Load(file)->Pairings[0].DailyCredit[1], 360);
+}
+
+TEST_F(LwToolCopies, PairEditRefusalsChangeNothing) {
+    const auto before = ReadBytes(file);
+    auto r = Tool({"pair-edit", "F", "--pair", "0", "--time-on", "24:00"});
+    EXPECT_EQ(r.exit, 3);
+    for (const char* answer : {"--yes", "--no"}) {
+        r = Tool({"pair-edit", "F", "--pair", "0", "--time-on", "24:00", "--number", "0", answer});
+        EXPECT_EQ(r.exit, 1);
+        EXPECT_EQ(r.err, "[Errors in this Pairing at Index 000!] Time On ? Pair Number Not Valid 1-9999- Fix Now?\n");
+    }
+    r = Tool({"pair-edit", "F", "--pair", "0", "--day", "1", "--duty", "18:01"});
+    EXPECT_EQ(r.exit, 1);
+    EXPECT_EQ(r.err, "[Linewright] Daily Data Invalid. Please Correct the Data\n");
+    EXPECT_EQ(Tool({"pair-edit", "F", "--pair", "0", "--days", "31"}).exit, 2);
+    EXPECT_EQ(Tool({"pair-edit", "F", "--pair", "0", "--duty", "10:00"}).exit, 2);
+    EXPECT_EQ(Tool({"pair-edit", "F", "--pair", "2"}).exit, 1);
+    EXPECT_EQ(ReadBytes(file), before);
 }
 
 }  // namespace

@@ -242,7 +242,8 @@ TEST_F(LwTool, VersionAndHelpForTheToolAndEveryCommand) {
     EXPECT_EQ(names, (std::vector<std::string>{
                          "new", "info", "dump", "save", "import", "toolbox", "build", "select-pairing", "pairings-view",
                          "grid-view", "whos-legal", "propose", "why", "assign", "remove", "undo", "check", "report", "rules", "activity",
-                         "request", "clear-day", "lock", "print", "export", "pair-props", "filter", "bids", "complement",
+                         "request", "clear-day", "lock", "print", "export", "pair-props", "pair-edit", "filter", "bids",
+                         "complement",
                          "roster", "crew", "backup", "autosave-tick", "prefs"}));
     const std::string answers =
         "\n--yes or --no answers a question the command asks; without either, a question ends it with exit code 3.\n";

@@ -201,12 +201,11 @@ TEST_F(MainWindowTest, MenusAndCommandsFollowTheFileState) {
         EXPECT_EQ(all.find(item), all.rfind(item)) << c.text;
     }
     for (int id : {kCmdSave, kCmdSaveAs, kCmdBackup, kCmdBuildBlocks, kCmdUndo, kCmdHistory, kCmdPilotBids,
-                   kCmdFiltersWindow})
+                   kCmdFiltersWindow, kCmdPairingEditor})
         EXPECT_TRUE(Enabled(id)) << id;
     // Before Build Blocks: no window toggles, no view filters; never: commands without their window yet.
     for (int id : {kCmdPairingsWindow, kCmdToolbox, kCmdBidsWindow, kCmdHideCompleted, kCmdSearchFilter,
-                   kCmdPrintBlocks, kCmdPrintPairings, kCmdPairingEditor, kCmdRosterExtract, kCmdMonth,
-                   kCmdCrewTracExport})
+                   kCmdPrintBlocks, kCmdPrintPairings, kCmdRosterExtract, kCmdMonth, kCmdCrewTracExport})
         EXPECT_FALSE(Enabled(id)) << id;
     EXPECT_TRUE(Enabled(kCmdPrintSetup));
 
