@@ -11,7 +11,6 @@ namespace lw::rules::blockcheck {
 
 namespace {
 
-constexpr int32_t kCabinRest = 720;
 constexpr int32_t kLateReleaseRelief = 120;
 
 bool WorkedOutside(const TPilot& p, int w) { return PrevDay(p, w)[model::kPrevWorked] == 1; }

@@ -17,6 +17,9 @@ using model::TPair;
 using model::TPilot;
 
 inline constexpr int kDayMinutes = 1440;
+// The least rest after a pairing's release.
+inline constexpr int32_t kPilotRest = 660;
+inline constexpr int32_t kCabinRest = 720;
 inline constexpr int kLastDayCell = model::kDayCells - 1;  // day index 61
 inline constexpr int kLastExtendedDay = model::kExtendedDays - 1;  // w = 92
 inline constexpr int kMonthOffset = model::kPrevDays;  // w = d + 31

@@ -7,7 +7,6 @@ namespace lw::rules::blockcheck {
 
 namespace {
 
-constexpr int32_t kPilotRest = 660;
 constexpr int32_t kReserveRest = 539;
 constexpr int32_t kWarnMargin = 60;
 constexpr int32_t kReserveEarlyAllowance = 121;

@@ -16,8 +16,6 @@
 
 #include "base/date.h"
 #include "base/time_text.h"
-#include "rules/check_support.h"
-#include "rules/pair_properties.h"
 #include "rules/roster_edit.h"
 #include "ui/block_font.h"
 #include "ui/grid_dialogs.h"
@@ -70,15 +68,6 @@ constexpr std::string_view kLastMonth = "L  A  S  T   M  O  N  T  H";
 
 rules::Keys KeysOf(Qt::KeyboardModifiers m) {
     return rules::Keys{m.testFlag(Qt::ShiftModifier), m.testFlag(Qt::ControlModifier)};
-}
-
-QColor TypeColour(int32_t type, const QColor& normal) {
-    switch (type) {
-        case rules::kLineIndocDay: return kLineIndocColour;
-        case rules::kLineCheckDay: return kLineCheckColour;
-        case rules::kRecurrentCheckDay: return kRecurrentLckColour;
-        default: return normal;
-    }
 }
 
 }  // namespace
@@ -448,6 +437,20 @@ void BlockGridView::paintEvent(QPaintEvent* event) {
 void BlockGridView::PaintGrid(QPainter& p, const QRect& exposed) {
     pixelRatio_ = p.device() ? p.device()->devicePixelRatioF() : 1.0;
     for (size_t k = 0; k < colours_.size(); ++k) colours_[k] = ToQColor(ws_.prefs().Colours[k]);
+    using rules::GridColour;
+    auto role = [this](GridColour c) -> QColor& { return lookColours_[static_cast<size_t>(c)]; };
+    role(GridColour::Black) = Qt::black;
+    role(GridColour::Red) = Qt::red;
+    role(GridColour::DarkGray) = Qt::darkGray;
+    role(GridColour::Blue) = Qt::blue;
+    role(GridColour::DutyTime) = colours_[platform::kDutyTimeColour];
+    role(GridColour::RestTime) = colours_[platform::kRestTimeColour];
+    role(GridColour::Purser) = kPurser;
+    role(GridColour::LineIndoc) = kLineIndocColour;
+    role(GridColour::LineCheck) = kLineCheckColour;
+    role(GridColour::RecurrentLck) = kRecurrentLckColour;
+    for (int k = 0; k < 4; ++k)
+        role(static_cast<GridColour>(static_cast<int>(GridColour::Credit0) + k)) = colours_[static_cast<size_t>(k)];
     p.fillRect(exposed, colours_[platform::kBlockBackgroundColour]);
     const int colW = geo_.ColumnWidth();
     const int rh = geo_.RowHeight();
@@ -498,102 +501,72 @@ void BlockGridView::PaintRowDays(QPainter& p, const TPilot& m, int top, int firs
     const int textY = top + prefs.YPadding / 2 + 1 + ascent_;
     const int barTop = top + rh - 5;
     const int textX = prefs.XPadding / 2 + 2;
-    const bool cabin = doc.IsFlightAttendants();
     const int dayEnd = std::min(doc.DayCount + 31, model::kDayCells);
     const int lastDay = std::min(lastCol, dayEnd - 1);
-    const QColor red(Qt::red);
-    const QColor darkGray(Qt::darkGray);
-
-    // The earliest report after last month's work.
-    if (m.LegalCheckIn > 0 && firstCol == 0)
-        p.fillRect(DayLeft(0), barTop, geo_.MinuteX(m.LegalCheckIn), 3, colours_[platform::kRestTimeColour]);
-    if (firstCol == 0 &&
-        (m.IllegalText.find("<-") != std::string::npos || m.WarningText.find("<-") != std::string::npos)) {
-        p.setPen(red);
-        const int y = barTop - 2;
-        p.drawLine(DayLeft(0) + 1, y, DayLeft(0) + 7, y);
-        p.drawLine(DayLeft(0) + 1, y, DayLeft(0) + 4, y - 3);
-        p.drawLine(DayLeft(0) + 1, y, DayLeft(0) + 4, y + 3);
-    }
+    const int crew = static_cast<int>(&m - doc.Crew.data());
+    const rules::GridLookPrefs lookPrefs{prefs.ShowFullPair, prefs.Layovers, prefs.ShowFullLayOver};
+    const int monthEnd = DayLeft(doc.DayCount);
 
     // Pairings that began before the first column shown still reach into it.
     for (int d = std::max(0, firstCol - model::kMonthDays); d <= lastDay; ++d) {
-        const size_t i = static_cast<size_t>(d);
-        const int32_t cell = m.DayAssignment[i];
-        const int x = DayLeft(d);
         const bool shown = d >= firstCol;
-        if (const TPair* q = rules::blockcheck::PairOn(doc, m, d)) {
-            const bool purser = q->PairType == "PU";
-            const int length = std::max<int>(1, q->PairLength);
-            const int32_t release = q->Tafb > 0 ? q->ReportTime + q->Tafb : (length - 1) * 1440 + q->ReleaseTime;
-            const int x0 = x + geo_.MinuteX(q->ReportTime);
-            const int x1 = x + geo_.MinuteX(release);
-            const int32_t status = d < model::kMonthDays ? q->DayStatus[i] : 0;
-            const QColor type = purser ? kPurser
-                                       : TypeColour(d < model::kMonthDays ? q->DayPairingType[i] : 0,
-                                                    colours_[platform::kDutyTimeColour]);
-            const int monthEnd = DayLeft(doc.DayCount);
-            if (status < 0) {
+        int proposed = -1;
+        if (shown && !proposed_.empty())
+            if (const auto it = proposed_.find({crew, d}); it != proposed_.end()) proposed = it->second;
+        const rules::GridDayLook look = rules::LookOfDay(doc, crew, d, lookPrefs, proposed);
+        const int x = DayLeft(d);
+        if (shown && d == 0) {
+            if (look.checkInBar > 0) p.fillRect(x, barTop, geo_.MinuteX(look.checkInBar), 3, ColourOf(rules::GridColour::RestTime));
+            if (look.fromLastMonth) {
+                p.setPen(ColourOf(rules::GridColour::Red));
+                const int y = barTop - 2;
+                p.drawLine(x + 1, y, x + 7, y);
+                p.drawLine(x + 1, y, x + 4, y - 3);
+                p.drawLine(x + 1, y, x + 4, y + 3);
+            }
+        }
+        if (look.bar != rules::DutyBar::None) {
+            const int x0 = x + geo_.MinuteX(look.barFrom);
+            const int x1 = x + geo_.MinuteX(look.barTo);
+            const QColor& type = ColourOf(look.barColour);
+            if (look.bar == rules::DutyBar::Transient) {
                 p.fillRect(x0, barTop, std::max(1, x1 - x0), 4, Qt::white);
                 p.fillRect(x0, barTop + 2, std::max(1, x1 - x0), 1, type);
             } else {
                 p.fillRect(x0, barTop, std::max(1, std::min(x1, monthEnd) - x0), 4, type);
             }
             if (x1 > monthEnd) p.fillRect(std::max(x0, monthEnd), barTop, x1 - std::max(x0, monthEnd), 4, kNextMonth);
-            const int32_t rest = cabin ? 720 : 660;
-            p.fillRect(x1, barTop, geo_.MinuteX(rest),
-                       4, colours_[purser ? platform::kDutyTimeColour : platform::kRestTimeColour]);
-            for (int k = 0; k < length && d + k < model::kDayCells; ++k) {
-                if (m.DayFlagA[static_cast<size_t>(d + k)] == 0) continue;
+            p.fillRect(x1, barTop, geo_.MinuteX(look.restMinutes), 4, ColourOf(look.restColour));
+            for (int k = 0; look.overDaysOff >> k; ++k) {
+                if (((look.overDaysOff >> k) & 1) == 0) continue;
                 Frame(p, x + k * colW, top, colW - 1, rh - 1, colours_[platform::kPairOverDayOffColour]);
             }
-            if (shown) {
-                const int number = prefs.ShowFullPair ? q->PairNumber : q->PairNumber % 1000;
-                char text[16];
-                std::snprintf(text, sizeof text, prefs.ShowFullPair ? "%04d" : "%03d", number);
-                DrawText(p, x + textX, textY, text, colours_[static_cast<size_t>(std::clamp<int>(q->CreditClass(), 0, 3))]);
-                if (m.DayLocked[i]) p.fillRect(x + 1, top + 1, 3, 3, Qt::black);
+        }
+        if (shown) {
+            if (look.reserveMinutes != 0)
+                p.fillRect(x + geo_.MinuteX(look.reserveFrom), barTop, std::max(1, geo_.MinuteX(look.reserveMinutes)), 4,
+                           kRbBar);
+            if (!look.text.empty()) {
+                const int size = static_cast<int>(look.text.size());
+                const int shift = look.centred ? charWidth_ * (3 - size) / 2 : 0;
+                DrawText(p, x + textX + shift, textY, look.text, ColourOf(look.textColour));
             }
-            if (prefs.Layovers) {
-                for (int k = 1; k < length && d + k <= lastCol && d + k < model::kDayCells; ++k) {
-                    const size_t at = static_cast<size_t>(k - 1) * 3;
-                    if (at + 3 > q->Layovers.size() || d + k < firstCol) continue;
-                    std::string_view station(q->Layovers.data() + at, 3);
-                    if (!prefs.ShowFullLayOver) station.remove_prefix(1);
-                    DrawText(p, DayLeft(d + k) + textX, textY, station, darkGray);
-                }
-            }
-        } else if (cell == model::kDayActivity && shown) {
-            const std::string& code = m.DayCode[i];
-            const int8_t request = m.DayFlagA[i];
-            const std::string_view trimmed = rules::CodeWithoutBlank(code);
-            if (cabin && trimmed == "RB") {
-                const model::DayValues& v = m.DayActivity[i];
-                p.fillRect(x + geo_.MinuteX(v[model::kActStart]), barTop, std::max(1, geo_.MinuteX(v[model::kActDuration])),
-                           4, kRbBar);
-            }
-            const bool ownRequest = (trimmed == "GDO" && request == 13) || (trimmed == "PDO" && request == 14);
-            const int shift = trimmed.size() < 3 ? charWidth_ * (3 - static_cast<int>(trimmed.size())) / 2 : 0;
-            DrawText(p, x + textX + shift, textY, trimmed, request != 0 && !ownRequest ? red : QColor(Qt::black));
-        } else if (cell == model::kDayEmpty && shown && m.DayFlagA[i] != 0) {
-            DrawText(p, x + textX, textY, rules::RequestCodeText(m.DayFlagA[i]), darkGray);
+            if (look.locked) p.fillRect(x + 1, top + 1, 3, 3, Qt::black);
+        }
+        for (int k = 1; k <= look.nights && d + k <= lastCol; ++k) {
+            const std::string_view station = rules::LayoverAfter(look, k);
+            if (station.empty() || d + k < firstCol) continue;
+            DrawText(p, DayLeft(d + k) + textX, textY, station, ColourOf(rules::GridColour::DarkGray));
         }
         if (!shown) continue;
-        if (!proposed_.empty() && cell == model::kDayEmpty) {
-            const int crew = static_cast<int>(&m - doc.Crew.data());
-            if (const auto it = proposed_.find({crew, d}); it != proposed_.end()) {
-                // A proposed trip: its number in blue inside a blue frame, until applied or dropped.
-                const QColor blue(Qt::blue);
-                char text[16];
-                const int number = doc.Pairings[static_cast<size_t>(it->second)].PairNumber;
-                std::snprintf(text, sizeof text, prefs.ShowFullPair ? "%04d" : "%03d",
-                              prefs.ShowFullPair ? number : number % 1000);
-                DrawText(p, x + textX, textY, text, blue);
-                Frame(p, x + 1, top + 1, colW - 3, rh - 3, blue);
-            }
+        if (!look.proposed.empty()) {
+            // A proposed trip: its number in blue inside a blue frame, until applied or dropped.
+            const QColor& blue = ColourOf(rules::GridColour::Blue);
+            DrawText(p, x + textX, textY, look.proposed, blue);
+            Frame(p, x + 1, top + 1, colW - 3, rh - 3, blue);
         }
-        if (m.DayIllegal[i]) Frame(p, x + 1, top + 1, colW - 3, rh - 3, red);
-        if (m.DayWarning[i]) p.fillRect(x + colW - 6, top + 1, 5, 5, kWarning);
+        if (look.illegal) Frame(p, x + 1, top + 1, colW - 3, rh - 3, ColourOf(rules::GridColour::Red));
+        if (look.warning) p.fillRect(x + colW - 6, top + 1, 5, 5, kWarning);
     }
 }
 

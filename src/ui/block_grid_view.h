@@ -26,6 +26,7 @@
 
 #include "platform/preferences.h"
 #include "rules/gestures.h"
+#include "rules/grid_day_look.h"
 #include "rules/propose.h"
 #include "rules/view_filter.h"
 #include "ui/grid_geometry.h"
@@ -156,6 +157,9 @@ private:
     // Set at the start of each paint: the device's pixel ratio and the planner's colours.
     qreal pixelRatio_ = 1;
     std::array<QColor, platform::kColourCount> colours_;
+    // The day look's colours, from the planner's colours and the grid's fixed ones.
+    std::array<QColor, rules::kGridColourCount> lookColours_;
+    const QColor& ColourOf(rules::GridColour c) const { return lookColours_[static_cast<size_t>(c)]; }
 };
 
 }  // namespace lw::ui
