@@ -16,13 +16,13 @@
 
 namespace lw::persist {
 
-namespace {
-
 std::string HostName() {
     char host[256] = {};
     ::gethostname(host, sizeof host - 1);
     return host;
 }
+
+namespace {
 
 std::string UserName() {
     if (const passwd* pw = ::getpwuid(::geteuid())) return pw->pw_name;

@@ -8,6 +8,9 @@
 
 namespace lw::persist {
 
+// This computer's name, as locks and session records name it.
+std::string HostName();
+
 struct LockHolder {
     std::string user, host, since;
     long pid = 0;

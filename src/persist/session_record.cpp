@@ -10,18 +10,9 @@
 
 #include "platform/atomic_file.h"
 #include "persist/backup.h"
+#include "persist/month_lock.h"
 
 namespace lw::persist {
-
-namespace {
-
-std::string HostName() {
-    char host[256] = {};
-    ::gethostname(host, sizeof host - 1);
-    return host;
-}
-
-}  // namespace
 
 SessionRecord::SessionRecord(std::filesystem::path folder) {
     if (folder.empty()) return;
