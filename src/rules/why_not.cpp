@@ -173,8 +173,10 @@ std::vector<WhyReason> BlockCheckReasons(const std::string& illegalBefore, const
                                          const std::string& ruleLogBefore, const std::string& ruleLogAfter) {
     const auto before = SplitByHeadings(illegalBefore);
     std::vector<WhyReason> reasons;
-    for (const auto& [heading, part] : SplitByHeadings(illegalAfter)) {
-        const bool known = std::any_of(before.begin(), before.end(), [&](const auto& b) { return b.second == part; });
+    for (const auto& entry : SplitByHeadings(illegalAfter)) {
+        const auto& [heading, part] = entry;
+        const bool known =
+            std::any_of(before.begin(), before.end(), [&entry](const auto& b) { return b.second == entry.second; });
         if (known) continue;
         std::string text = Trim(heading);
         if (heading == kDutyRulesHeading) {
