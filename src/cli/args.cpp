@@ -1,5 +1,6 @@
 #include "cli/args.h"
 
+#include <algorithm>
 #include <charconv>
 
 namespace lw::cli {
@@ -47,6 +48,21 @@ std::optional<int> Args::Int(const std::string& option) const {
     const auto [end, ec] = std::from_chars(v->data(), v->data() + v->size(), out);
     if (ec != std::errc{} || end != v->data() + v->size()) throw UsageError(option + " needs a whole number, not " + *v);
     return out;
+}
+
+std::vector<int> NumberList(const std::string& list, const std::string& what) {
+    std::vector<int> numbers;
+    for (size_t from = 0; from <= list.size();) {
+        const size_t comma = std::min(list.find(',', from), list.size());
+        const std::string item = list.substr(from, comma - from);
+        int n = 0;
+        const auto [end, error] = std::from_chars(item.data(), item.data() + item.size(), n);
+        if (item.empty() || error != std::errc() || end != item.data() + item.size())
+            throw UsageError(what + ", not " + list);
+        numbers.push_back(n);
+        from = comma + 1;
+    }
+    return numbers;
 }
 
 }  // namespace lw::cli

@@ -43,4 +43,8 @@ inline std::set<std::string> Flags(std::set<std::string> flags) {
     return flags;
 }
 
+// "3,7,12": the numbers of a comma list, as typed; anything but whole numbers is a usage error
+// saying what (", not LIST" follows).
+std::vector<int> NumberList(const std::string& list, const std::string& what);
+
 }  // namespace lw::cli

@@ -94,19 +94,12 @@ rules::GridOutcome PaintCell(Context& ctx, model::Document& doc, const Cell& cel
 // the roster a failure.
 std::optional<std::vector<int>> CrewRows(const model::Document& doc, const std::string& list) {
     std::vector<int> rows;
-    for (size_t from = 0; from <= list.size();) {
-        const size_t comma = std::min(list.find(',', from), list.size());
-        const std::string item = list.substr(from, comma - from);
-        int row = 0;
-        const auto [end, error] = std::from_chars(item.data(), item.data() + item.size(), row);
-        if (item.empty() || error != std::errc() || end != item.data() + item.size())
-            throw UsageError("--crew takes crew rows ROW,ROW.., not " + list);
+    for (const int row : NumberList(list, "--crew takes crew rows ROW,ROW..")) {
         if (row < 1 || row > doc.CrewCount) {
-            Fail("report", "no crew member in row " + item);
+            Fail("report", "no crew member in row " + std::to_string(row));
             return std::nullopt;
         }
         rows.push_back(row - 1);
-        from = comma + 1;
     }
     return rows;
 }

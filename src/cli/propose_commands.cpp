@@ -32,16 +32,9 @@ void SetUpBoard(model::Document& doc) {
 
 std::vector<int> Rows(const model::Document& doc, const std::string& list) {
     std::vector<int> rows;
-    for (size_t from = 0; from <= list.size();) {
-        const size_t comma = std::min(list.find(',', from), list.size());
-        const std::string item = list.substr(from, comma - from);
-        int row = 0;
-        const auto [end, error] = std::from_chars(item.data(), item.data() + item.size(), row);
-        if (item.empty() || error != std::errc() || end != item.data() + item.size())
-            throw UsageError("--rows takes crew rows R1,R2.., not " + list);
-        if (row < 1 || row > doc.CrewCount) throw UsageError("no crew member in row " + item);
+    for (const int row : NumberList(list, "--rows takes crew rows R1,R2..")) {
+        if (row < 1 || row > doc.CrewCount) throw UsageError("no crew member in row " + std::to_string(row));
         rows.push_back(row - 1);
-        from = comma + 1;
     }
     return rows;
 }
