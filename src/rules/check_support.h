@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "base/time_text.h"
 #include "model/document.h"
 
 namespace lw::rules::blockcheck {
@@ -16,7 +17,7 @@ using model::Document;
 using model::TPair;
 using model::TPilot;
 
-inline constexpr int kDayMinutes = 1440;
+using base::kMinutesPerDay;
 // The least rest after a pairing's release.
 inline constexpr int32_t kPilotRest = 660;
 inline constexpr int32_t kCabinRest = 720;

@@ -36,7 +36,7 @@ void LookOfPairing(const model::Document& doc, const model::TPilot& m, const mod
     const bool purser = q.PairType == "PU";
     const int length = std::max<int>(1, q.PairLength);
     look.barFrom = q.ReportTime;
-    look.barTo = q.Tafb > 0 ? q.ReportTime + q.Tafb : (length - 1) * blockcheck::kDayMinutes + q.ReleaseTime;
+    look.barTo = q.Tafb > 0 ? q.ReportTime + q.Tafb : (length - 1) * blockcheck::kMinutesPerDay + q.ReleaseTime;
     look.bar = inMonth && q.DayStatus[i] < 0 ? DutyBar::Transient : DutyBar::Solid;
     look.barColour = purser ? GridColour::Purser : TypeColour(inMonth ? q.DayPairingType[i] : kNormalDay);
     look.restMinutes = doc.IsFlightAttendants() ? blockcheck::kCabinRest : blockcheck::kPilotRest;
