@@ -65,6 +65,7 @@ void TPilot::Reset() {
     Phone2.clear();
     QuickNotes.clear();
     IllegalText.clear();
+    TwoCaptainClash = false;
     RuleLog.clear();
     SavedFilters.clear();
     BidText.clear();

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 
+#include "base/time_text.h"
 #include "model/capacities.h"
 
 namespace lw::model {
@@ -61,6 +62,8 @@ public:
     std::string Phone1, Phone2;
     std::string QuickNotes;
     std::string IllegalText;  // not saved
+    // Shares a two-captain pairing with another 60+ or medical captain; set with IllegalText, not saved.
+    bool TwoCaptainClash = false;
     std::string RuleLog;      // not saved
     std::string WarningText;  // not saved, not copied, not reset
     std::string SavedFilters;
@@ -135,7 +138,7 @@ struct TAbsence {
     bool InToolbox = false;
 
     // Time away from base: end - start, plus a day when it runs past midnight.
-    int32_t Tafb() const { return EndTime - StartTime < 0 ? EndTime - StartTime + 1440 : EndTime - StartTime; }
+    int32_t Tafb() const { return EndTime - StartTime < 0 ? EndTime - StartTime + base::kMinutesPerDay : EndTime - StartTime; }
     bool operator==(const TAbsence&) const = default;
 };
 
