@@ -18,9 +18,6 @@ using model::TPair;
 using model::TPilot;
 
 using base::kMinutesPerDay;
-// The least rest after a pairing's release.
-inline constexpr int32_t kPilotRest = 660;
-inline constexpr int32_t kCabinRest = 720;
 inline constexpr int kLastDayCell = model::kDayCells - 1;  // day index 61
 inline constexpr int kLastExtendedDay = model::kExtendedDays - 1;  // w = 92
 inline constexpr int kMonthOffset = model::kPrevDays;  // w = d + 31

@@ -2,11 +2,13 @@
 #include <algorithm>
 
 #include "rules/check_support.h"
+#include "model/rest_rules.h"
 
 namespace lw::rules::blockcheck {
 
 namespace {
 
+using model::kPilotRest;
 constexpr int32_t kReserveRest = 539;
 constexpr int32_t kWarnMargin = 60;
 constexpr int32_t kReserveEarlyAllowance = 121;
