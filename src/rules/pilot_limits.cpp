@@ -4,6 +4,7 @@
 
 #include "base/time_text.h"
 #include "rules/check_support.h"
+#include "model/blocking_rules.h"
 
 namespace lw::rules::blockcheck {
 
@@ -161,7 +162,7 @@ void CheckReserveMix(Document& doc, TPilot& p) {
 }
 
 void CheckCheckPilotCredit(Document& doc, TPilot& p) {
-    const int32_t limit = doc.CheckPilotMax > 0 ? doc.CheckPilotMax : 5400;
+    const int32_t limit = doc.CheckPilotMax > 0 ? doc.CheckPilotMax : model::blocking::kCheckPilotMax;
     int32_t credit = p.CreditCarriedIn;
     for (int d = 0; d < doc.DayCount; ++d) {
         const TPair* q = PairOn(doc, p, d);
