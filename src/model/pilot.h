@@ -64,8 +64,11 @@ public:
     std::string IllegalText;  // not saved
     // Shares a two-captain pairing with another 60+ or medical captain; set with IllegalText, not saved.
     bool TwoCaptainClash = false;
+    // Its consecutive-days run reaches back into last month; set with IllegalText, not saved.
+    bool IllegalRunFromLastMonth = false;
     std::string RuleLog;      // not saved
     std::string WarningText;  // not saved, not copied, not reset
+    bool WarningRunFromLastMonth = false;  // as above, kept with WarningText
     std::string SavedFilters;
     std::string BidText;
     std::string RosterStatus;
@@ -111,6 +114,10 @@ public:
     void SetSettingsArray(const std::array<int32_t, kSettingsCount>& values);
 
     void Reset();
+    void ClearWarnings() {
+        WarningText.clear();
+        WarningRunFromLastMonth = false;
+    }
     // Every field and day entry but WarningText.
     void CopyFrom(const TPilot& other);
 

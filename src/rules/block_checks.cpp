@@ -45,7 +45,8 @@ void Check(Document& doc, int crew, const CabinIndex* cabin) {
     p.DayWarning.fill(0);
     p.IllegalText.clear();
     p.TwoCaptainClash = false;
-    p.WarningText.clear();
+    p.IllegalRunFromLastMonth = false;
+    p.ClearWarnings();
     p.RuleLog.clear();
     if (doc.IsFlightAttendants())
         RunCabinChecks(doc, crew, p, cabin);

@@ -93,8 +93,7 @@ GridDayLook LookOfDay(const model::Document& doc, int crew, int d, const GridLoo
     look.warning = m.DayWarning[i] != 0;
     if (d == 0) {
         look.checkInBar = std::max<int32_t>(m.LegalCheckIn, 0);
-        look.fromLastMonth =
-            m.IllegalText.find("<-") != std::string::npos || m.WarningText.find("<-") != std::string::npos;
+        look.fromLastMonth = m.IllegalRunFromLastMonth || m.WarningRunFromLastMonth;
     }
     return look;
 }
