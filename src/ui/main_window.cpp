@@ -593,9 +593,8 @@ bool MainWindow::OpenFile(const std::string& requested) {
     if (!ws_->doc().CurrentFileName.empty() && platform::RealTarget(ws_->doc().CurrentFileName) == platform::RealTarget(file))
         monthLock_.reset();
     if (persist::MonthLock::Take(file, lock, holder) == persist::MonthLock::Outcome::HeldByOther) {
-        switch (ui_.Ask(persist::HeldByMessage(file, holder) +
-                            "\n\nYes: Open Read-Only\nNo: Open Anyway\nCancel: do not open it",
-                        "Linewright", platform::Buttons::YesNoCancel, platform::Icon::Warning)) {
+        switch (ui_.AskChoice(persist::HeldByMessage(file, holder), "Linewright",
+                              {"Open Read-Only", "Open Anyway", "do not open it"}, platform::Icon::Warning)) {
             case platform::Answer::Yes: readOnly = true; break;
             case platform::Answer::No: persist::MonthLock::Take(file, lock, holder, true); break;
             default: return false;
@@ -879,13 +878,14 @@ void MainWindow::SaveForViewer() {
         ExportToViewerDialog dialog(this);
         if (runDialog_(dialog) != QDialog::Accepted) return std::nullopt;
         return dialog.Stage();
-    });
+    }, platform::RealFileOps(), [this](model::Document& doc) { return SaveOverOpenMonth(doc); });
     ws_->NotifyChanged();
     if (copy.written) OfferFolder(copy.path.parent_path());
 }
 
 void MainWindow::SaveForCompany() {
-    const output::CopyOutcome copy = output::SaveForCompany(ws_->doc(), ui_);
+    const output::CopyOutcome copy = output::SaveForCompany(
+        ws_->doc(), ui_, platform::RealFileOps(), [this](model::Document& doc) { return SaveOverOpenMonth(doc); });
     ws_->NotifyChanged();
     if (copy.written) OfferFolder(copy.path.parent_path());
 }
