@@ -24,8 +24,6 @@ namespace {
 constexpr std::string_view kSection = "LW";
 constexpr const char* kFiltersOnCaption = "SET FILTERS ON";
 constexpr const char* kFiltersOffCaption = "SET FILTERS OFF";
-// Where "eMail Pilot" writes to: the crew office's address, kept in the settings file.
-constexpr std::string_view kMailAddressKey = "PilotMailAddress";
 
 bool StartMail(const QString& address, const QString& subject) {
     QStringList args{"--subject", subject};
@@ -312,7 +310,7 @@ void BidsWindow::PilotInfo() {
 void BidsWindow::MailPilot() {
     if (!HasMember()) return;
     const model::TPilot& m = ws_.doc().Crew[static_cast<size_t>(shownCrew_)];
-    const QString address = FromDocText(profile_.GetString(kSection, kMailAddressKey, ""));
+    const QString address = FromDocText(bids::PilotMailAddress(m, profile_));
     const QString subject = QString("Bid of %1 (%2)").arg(FromDocText(m.Name)).arg(m.EmployeeNumber);
     if (!mail_(address, subject))
         ws_.interaction().Message("No mail program could be started (xdg-email is missing). Write to " + m.Name +

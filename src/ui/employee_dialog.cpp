@@ -33,6 +33,15 @@ QStringList BlockChoices() {
 
 QString Q(const std::string& s) { return FromDocText(s); }
 
+// The rows of a group at its top, whatever height the group is given.
+QFormLayout* FormIn(QGroupBox* group) {
+    auto* column = new QVBoxLayout(group);
+    auto* form = new QFormLayout;
+    column->addLayout(form);
+    column->addStretch();
+    return form;
+}
+
 }  // namespace
 
 EmployeeDialog::EmployeeDialog(Workspace& ws, int crew, QWidget* parent) : QDialog(parent), ws_(ws), crew_(crew) {
@@ -44,7 +53,7 @@ EmployeeDialog::EmployeeDialog(Workspace& ws, int crew, QWidget* parent) : QDial
     setWindowTitle("Employee Information - " + Q(f.name));
 
     auto* person = new QGroupBox("Employee", this);
-    form_ = new QFormLayout(person);
+    form_ = FormIn(person);
     AddEdit("Name", f.name, 0);
     AddEdit("Emp #", f.employeeNumber, 10);
     AddEdit("Phone 1", f.phone1, 0);
@@ -76,7 +85,7 @@ EmployeeDialog::EmployeeDialog(Workspace& ws, int crew, QWidget* parent) : QDial
     AddBox("OutsideW", f.outsideW);
 
     auto* credits = new QGroupBox("Block", this);
-    form_ = new QFormLayout(credits);
+    form_ = FormIn(credits);
     AddChoice("Min Block", BlockChoices(), Q(f.minBlock), true);
     AddChoice("Max Block", BlockChoices(), Q(f.maxBlock), true);
     QStringList days;
@@ -90,7 +99,7 @@ EmployeeDialog::EmployeeDialog(Workspace& ws, int crew, QWidget* parent) : QDial
     AddEdit("Day:Hr:Min Legal for Checkin at", f.legalCheckIn, 0);
 
     auto* prev = new QGroupBox("Previous Month Data", this);
-    form_ = new QFormLayout(prev);
+    form_ = FormIn(prev);
     prevDay_ = new QComboBox(prev);
     prevDay_->setObjectName("Previous Month Day");
     for (int w = model::kPrevDays - 1; w >= 0; --w) {

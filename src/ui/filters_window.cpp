@@ -26,6 +26,7 @@ FiltersWindow::FiltersWindow(Workspace& ws, QWidget* parent)
     crew_ = new QListWidget(this);
     crew_->setSelectionMode(QAbstractItemView::SingleSelection);
     crew_->setMinimumWidth(170);
+    crew_->setMinimumHeight(220);
 
     auto button = [this](const char* caption, void (FiltersWindow::*slot)()) {
         auto* b = new QPushButton(caption, this);

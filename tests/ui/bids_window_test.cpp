@@ -226,21 +226,29 @@ TEST_F(BidsWindowTest, PilotInfoChangesTheLimitsAndARefusedEditChangesNothing) {
     EXPECT_EQ(dialogsRun, 2);
 }
 
-TEST_F(BidsWindowTest, EMailPilotStartsAMessageToTheCrewOffice) {
+TEST_F(BidsWindowTest, EMailPilotWritesToThePilotOrElseToTheCrewOffice) {
     OpenWithBids();
     profile.WriteString("LW", "PilotMailAddress", "crew.office@example.com");
     QStringList sent;
     bids().SetMailer([&](const QString& to, const QString& subject) {
         sent << to << subject;
-        return false;
+        return sent.size() < 4;
     });
-    Choose(1);
-    for (QAction* a : bids().OptionsMenu()->actions())
-        if (a->text() == "eMail Pilot") a->trigger();
-    const model::TPilot& m = doc().Crew[1];
-    EXPECT_EQ(sent, (QStringList{"crew.office@example.com",
-                                 QString("Bid of %1 (%2)").arg(FromDocText(m.Name)).arg(m.EmployeeNumber)}));
-    EXPECT_EQ(ui.Messages().size(), 1u);  // no mail program: the planner is told
+    int withoutBid = 0;
+    while (!doc().Crew[static_cast<size_t>(withoutBid)].BidText.empty()) ++withoutBid;
+    for (int crew : {1, withoutBid}) {
+        Choose(crew);
+        for (QAction* a : bids().OptionsMenu()->actions())
+            if (a->text() == "eMail Pilot") a->trigger();
+    }
+    auto subject = [&](int crew) {
+        const model::TPilot& m = doc().Crew[static_cast<size_t>(crew)];
+        return QString("Bid of %1 (%2)").arg(FromDocText(m.Name)).arg(m.EmployeeNumber);
+    };
+    EXPECT_EQ(sent, (QStringList{"megan.turner@example.com", subject(1), "crew.office@example.com", subject(withoutBid)}));
+    ASSERT_EQ(ui.Messages().size(), 1u);  // the second found no mail program: the planner is told
+    EXPECT_EQ(ui.Messages()[0].text, "No mail program could be started (xdg-email is missing). Write to " +
+                                         doc().Crew[static_cast<size_t>(withoutBid)].Name + " from your mail program.");
 }
 
 }  // namespace

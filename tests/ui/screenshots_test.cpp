@@ -21,6 +21,7 @@
 #include "ui/commands.h"
 #include "ui/employee_dialog.h"
 #include "ui/filter_editor_dialog.h"
+#include "ui/filter_number_grid.h"
 #include "ui/filter_wizard.h"
 #include "ui/filters_window.h"
 #include "ui/main_window.h"
@@ -114,6 +115,9 @@ void ShootFilterWindows(const char* sample, const char* bidsFile, const char* na
         shoot(bids, "bids");
         bids.Pages()->setCurrentIndex(1);
         shoot(bids, "bids-guess");
+        bids.Button("SET FILTERS")->click();
+        bids.Pages()->setCurrentIndex(2);
+        shoot(bids, "bids-filters");
         const int crew = bids.ShownCrew();
         FilterEditorDialog editor(window.workspace(), crew);
         shoot(editor, "filter-editor");
@@ -122,7 +126,9 @@ void ShootFilterWindows(const char* sample, const char* bidsFile, const char* na
     } else {
         window.RunCommand(kCmdFiltersWindow);
         FiltersWindow& filters = *window.Filters();
-        filters.TextBox()->setEditText("YYZ;");
+        filters.show();
+        for (size_t i : {2u, 5u, 21u}) QTest::mouseClick(filters.Grid(), Qt::LeftButton, {}, filters.Grid()->CellRect(i).center());
+        filters.TextBox()->setEditText("DH1;");
         filters.Button("Apply Filters")->click();
         shoot(filters, "filters");
         shoot(*window.Pairings(), "pairings-filtered");
