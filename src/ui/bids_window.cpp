@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
@@ -59,6 +60,8 @@ BidsWindow::BidsWindow(Workspace& ws, platform::Profile& profile, std::function<
     bid_ = page("BIDS", false);
     guess_ = page("GUESS", true);
     filters_ = page("FILTERS", true);
+    // "No Filters. Click to Edit": a click on the page opens the member filter editor.
+    filters_->viewport()->installEventFilter(this);
 
     options_ = new QMenu(this);
     options_->addAction("Undo", bid_, &QPlainTextEdit::undo);
@@ -120,7 +123,9 @@ BidsWindow::BidsWindow(Workspace& ws, platform::Profile& profile, std::function<
     });
 }
 
-BidsWindow::~BidsWindow() {
+BidsWindow::~BidsWindow() = default;
+
+void BidsWindow::SavePlace() {
     const QRect place = geometry();
     profile_.WriteString(kSection, "BidWinX", std::to_string(place.x()));
     profile_.WriteString(kSection, "BidWinY", std::to_string(place.y()));
@@ -132,6 +137,15 @@ QPushButton* BidsWindow::Button(const char* text) const {
     for (QPushButton* b : findChildren<QPushButton*>())
         if (b->text() == text) return b;
     return nullptr;
+}
+
+bool BidsWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == filters_->viewport() && event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton && !filters_->textCursor().hasSelection()) {
+        SelectFilters();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void BidsWindow::showEvent(QShowEvent* event) {

@@ -52,6 +52,8 @@ public:
     void StoreEdit();
     // The shown member's filter on, as a double click beside the pairings asks for.
     void SwitchFilterOn();
+    // Writes where the window is to the settings ("BidWinX" .. "BidWinH"), as the program ends.
+    void SavePlace();
 
 signals:
     void pairingsCaptionChanged(const QString& caption);
@@ -60,6 +62,7 @@ signals:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void RebuildTabs(bool force);

@@ -1024,6 +1024,7 @@ void MainWindow::SavePlaces() {
     // A tool window keeps the place it was last seen in; the pairing text follows the mouse.
     if (pairings_->isVisible()) save(kPairingsPlaceKey, pairings_);
     if (toolbox_->isVisible()) save(kToolboxPlaceKey, toolbox_);
+    bids_->SavePlace();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -23,6 +23,8 @@
 #include "rules/view_filter.h"
 #include "ui/bids_window.h"
 #include "ui/employee_dialog.h"
+#include "ui/filter_editor_dialog.h"
+#include "ui/filter_number_grid.h"
 #include "ui/pairings_window.h"
 #include "ui/text.h"
 
@@ -115,6 +117,27 @@ TEST_F(BidsWindowTest, BidBecomesTheFilterAndTheDayOffMarks) {
     EXPECT_NE(bids().Button("SET FILTERS OFF"), nullptr);
     EXPECT_EQ(window->Pairings()->windowTitle(), "Filters On for " + FromDocText(m.Name));
     EXPECT_EQ(ShownNumbers(), asked);
+
+    // A click on the filter page opens the member filter editor: one more number, and the
+    // pairings window follows at once.
+    int extra = 0;
+    for (int n : everything)
+        if (!asked.count(n) && extra == 0) extra = n;
+    window->SetDialogRunner([&](QDialog& d) {
+        auto& editor = dynamic_cast<FilterEditorDialog&>(d);
+        d.show();
+        EXPECT_EQ(editor.windowTitle(), "Filters for " + FromDocText(m.Name));
+        const auto& cells = editor.Grid()->Cells();
+        for (size_t i = 0; i < cells.size(); ++i)
+            if (cells[i].number == extra) QTest::mouseClick(editor.Grid(), Qt::LeftButton, {}, editor.Grid()->CellRect(i).center());
+        QTest::mouseClick(editor.Button("OK"), Qt::LeftButton);
+        return d.result();
+    });
+    bids().Pages()->setCurrentIndex(2);
+    QTest::mouseClick(bids().FiltersPage()->viewport(), Qt::LeftButton);
+    asked.insert(extra);
+    EXPECT_EQ(ShownNumbers(), asked);
+    EXPECT_EQ(bids().FiltersPage()->toPlainText(), FromDocText(bids::RenderSavedFilter(m.SavedFilters)));
 
     // SET DAY OFF REQ: every requested day of the month is marked, and only those; twice is once.
     std::set<int> daysAsked;
