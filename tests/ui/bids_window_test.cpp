@@ -22,6 +22,7 @@
 #include "rules/grid_day_look.h"
 #include "rules/view_filter.h"
 #include "ui/bids_window.h"
+#include "ui/block_grid_view.h"
 #include "ui/employee_dialog.h"
 #include "ui/filter_editor_dialog.h"
 #include "ui/filter_number_grid.h"
@@ -193,6 +194,21 @@ TEST_F(BidsWindowTest, PilotInfoChangesTheLimitsAndARefusedEditChangesNothing) {
     ASSERT_EQ(placed, 2);
     const int32_t credit = m.CreditTotal();
     ASSERT_EQ(rules::CreditShadeOf(doc(), m), rules::CreditShade::OutsideRange);  // far below the month's minimum
+
+    // A double click on the member's name in the grid opens the dialog too; Cancel keeps all.
+    const std::string untouched = output::DumpDocument(doc(), {});
+    BlockGridView* grid = window->Grid();
+    const auto& rows = grid->DisplayRows();
+    const int row = static_cast<int>(std::find(rows.begin(), rows.end(), crew) - rows.begin());
+    const QPoint name(20, grid->Geometry().RowTop(row, grid->FirstRow()) + grid->Geometry().RowHeight() / 2);
+    QString title;
+    window->SetDialogRunner([&](QDialog& d) {
+        title = d.windowTitle();
+        return int(QDialog::Rejected);
+    });
+    QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, name);
+    EXPECT_EQ(title, "Employee Information - " + FromDocText(m.Name));
+    EXPECT_EQ(output::DumpDocument(doc(), {}), untouched);
 
     QAction* info = nullptr;
     for (QAction* a : bids().OptionsMenu()->actions())
