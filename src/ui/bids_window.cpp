@@ -161,7 +161,9 @@ bool BidsWindow::HasMember() const {
 }
 
 void BidsWindow::RebuildTabs(bool force) {
-    const std::vector<int> rows = rows_ ? rows_() : std::vector<int>{};
+    std::vector<int> rows;
+    for (int row : rows_ ? rows_() : std::vector<int>{})
+        if (row >= 0 && row < ws_.doc().CrewCount) rows.push_back(row);  // the grid may not have the new month yet
     if ((!force && rows == tabRows_) || rebuilding_) return;
     rebuilding_ = true;
     StoreEdit();

@@ -351,8 +351,8 @@ void MainWindow::UpdateCommands() {
             case kCmdPairingsWindow: case kCmdToolbox: case kCmdProposeBlocks: on = built; break;
             case kCmdPrintBlocks: case kCmdPrintPairings: on = built; break;
             case kCmdPrintSetup: on = true; break;
-            // The bids window comes with the bids work; a cabin month only hears that it is for pilots.
-            // A cabin month hears that these are for pilots.
+            // In a cabin month the bids command only says it is for pilots; in a pilots' month
+            // the filters command points to the bids window.
             case kCmdBidsWindow: on = built; break;
             case kCmdFiltersWindow: on = fileOpen_; break;
             case kCmdPilotBids: on = fileOpen_ && pilots; break;
