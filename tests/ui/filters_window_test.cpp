@@ -134,23 +134,20 @@ TEST_F(FiltersWindowTest, CabinPlannerFiltersSavesRecallsAndRemoves) {
             pickedNow = doc().Pairings[static_cast<size_t>(i)].PairNumber;
     EXPECT_EQ(pickedNow, picked);
 
-    // The member filter editor on the same member: invert, unpick one, clear text, OK.
+    // The member filter editor on the same member: invert, unpick one more, new text, OK.
+    const auto& cells = w.Grid()->Cells();
+    const int unpicked = cells.front().number == picked ? cells.back().number : cells.front().number;
     FilterEditorDialog editor(window->workspace(), 2);
     editor.show();
     EXPECT_EQ(editor.windowTitle(), "Filters for " + FromDocText(member.Name));
     EXPECT_EQ(editor.TextBox()->currentText(), QString::fromStdString(key + ";"));
     QTest::mouseClick(editor.Button("Invert"), Qt::LeftButton);
-    ClickNumber(editor.Grid(), w.Grid()->Cells().front().number == picked ? w.Grid()->Cells().back().number
-                                                                          : w.Grid()->Cells().front().number);
+    ClickNumber(editor.Grid(), unpicked);
     editor.TextBox()->setEditText("YUL");
     QTest::mouseClick(editor.Button("OK"), Qt::LeftButton);
     std::string numbers;
-    for (size_t i = 0; i < w.Grid()->Cells().size(); ++i) {
-        const int n = w.Grid()->Cells()[i].number;
-        const int unpicked = w.Grid()->Cells().front().number == picked ? w.Grid()->Cells().back().number
-                                                                        : w.Grid()->Cells().front().number;
-        if (n != picked && n != unpicked) numbers += QString::asprintf("%04d", n).toStdString();
-    }
+    for (const bids::FilterCell& c : cells)
+        if (c.number != picked && c.number != unpicked) numbers += QString::asprintf("%04d", c.number).toStdString();
     EXPECT_EQ(member.SavedFilters, numbers + "TEXTYUL;");
     EXPECT_EQ(bids::RecentTexts(doc()).front(), "YUL;");
 }
