@@ -317,6 +317,15 @@ void BlockGridView::mouseReleaseEvent(QMouseEvent* event) {
     if (!(ws_.board().Selected == selected)) ws_.NotifySelection();
 }
 
+void BlockGridView::mouseDoubleClickEvent(QMouseEvent* event) {
+    const Cell cell = CellAt(event->position().toPoint());
+    if (event->button() == Qt::LeftButton && cell.area == GridArea::Name && cell.crew >= 0) {
+        emit employeeInfoRequested(cell.crew);
+        return;
+    }
+    mousePressEvent(event);
+}
+
 void BlockGridView::AfterGesture(const rules::GridOutcome& outcome, const QPoint& where) {
     using rules::GridDialog;
     using rules::GridEffect;

@@ -95,6 +95,8 @@ signals:
     void pairingTextRequested(int pair, int day);
     void historyRequested();
     void pairingReportRequested();
+    // Double click on a crew member's name: the employee information dialog.
+    void employeeInfoRequested(int crew);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -102,6 +104,7 @@ protected:
     void scrollContentsBy(int dx, int dy) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
