@@ -183,6 +183,8 @@ MonthDialog::MonthDialog(const rules::MonthSettings& settings, QWidget* parent) 
         };
         show(bar->value());
         connect(bar, &QScrollBar::valueChanged, readout, show);
+        // The same label width in every group lines the scroll bars up under each other.
+        grid->setColumnMinimumWidth(0, 150);
         grid->addWidget(new QLabel(r.label, this), row, 0);
         grid->addWidget(bar, row, 1);
         grid->addWidget(readout, row, 2);
