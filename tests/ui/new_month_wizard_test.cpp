@@ -3,6 +3,7 @@
 // CrewTrac export dialog writes the files lwtool export crewtrac writes.
 #include <QCheckBox>
 #include <QDir>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -196,6 +197,67 @@ TEST_F(NewMonthWizardTest, CaptainsSampleMonthAsLwtoolNewMakesItAndItsCrewTracFi
         EXPECT_GT(ours.size(), 1000u) << name;
         EXPECT_TRUE(ours == lw::test::ReadBytes(tool / "saved" / "Export" / name)) << name;
     }
+}
+
+// The dates dialog keeps a month of at most 31 days; the group page refuses a short typed code,
+// takes the equipment away from cabin crew, and Back only shows the earlier step again.
+TEST_F(NewMonthWizardTest, DatesAndGroupPageRefuseWhatCannotMakeAMonth) {
+    clock.Set({8, 12, 2026, 9, 0, 0});
+    profile.WriteString("LW", "BuildingBase", "8");
+    NewWindow();
+    ui.answers = {Answer::Yes, Answer::No, Answer::Yes};
+    ui.openFiles = {std::nullopt, std::nullopt};
+    onDates = [](SetDatesDialog& d) {
+        Click(ui::test::ButtonOf(d, ">>"));  // February: 31 January to 1 March
+        EXPECT_EQ(d.StartText()->text() + " - " + d.EndText()->text(), "SU  31 January 2027 - MO  01 March 2027");
+        QPushButton* earlier = d.findChildren<QPushButton*>().at(0);  // the start's "<" and ">"
+        QPushButton* later = d.findChildren<QPushButton*>().at(1);
+        Click(earlier);
+        Click(earlier);  // 32 days
+        Click(ui::test::ButtonOf(d, "OK"));
+        EXPECT_TRUE(d.isVisible());
+        Click(later);
+        Click(later);
+        Click(ui::test::ButtonOf(d, "OK"));
+        return d.result();
+    };
+    onWizard = [this](NewFileWizard& d) {
+        EXPECT_TRUE(d.BaseButton(4)->isChecked());  // YHZ from the settings
+        Click(d.StatusButton(2));
+        EXPECT_FALSE(d.EqpGroup()->isEnabled());
+        Click(d.TypedBox());
+        QTest::keyClicks(d.TypedEdit(0), "YOW");
+        QTest::keyClicks(d.TypedEdit(1), "ATR");
+        QTest::keyClicks(d.TypedEdit(2), "CA");
+        Click(d.NextButton());  // eight characters
+        EXPECT_EQ(d.Step(), 0);
+        QTest::keyClicks(d.TypedEdit(3), "O");
+        Click(d.NextButton());  // No to the question
+        EXPECT_EQ(d.Step(), 0);
+        EXPECT_EQ(doc().GroupCode, "");
+        Click(d.NextButton());  // Yes; the toolbox and the roster cancelled
+        Click(d.NextButton());
+        EXPECT_EQ(d.Step(), 2);
+        Click(d.BackButton());
+        EXPECT_EQ(d.Step(), 1);
+        EXPECT_TRUE(d.StepText().startsWith("Step 2: Click Next to Load Crew Roster"));
+        EXPECT_EQ(d.StatusText("Roster"), "Not Loaded");
+        return int(QDialog::Rejected);
+    };
+    window->RunCommand(kCmdNew);
+    EXPECT_EQ(ui.Messages(), (Calls{{"Message", "Linewright", "The new Month cannot contain more than 31 days."},
+                                    {"Message", "Linewright", "YOWATRCA Is Not a Valid Base/Eqp/Status/Pairing Combination"}}));
+    Calls asked;
+    for (const Call& c : ui.calls)
+        if (c.kind == "Ask") asked.push_back(c);
+    EXPECT_EQ(asked, (Calls{{"Ask", "Linewright", "Would you like to create a new file"},
+                            {"Ask", "Linewright", "Confirm You Would Like to Create a New File for YOW ATR CA"},
+                            {"Ask", "Linewright", "Confirm You Would Like to Create a New File for YOW ATR CA"}}));
+    // The typed code is the month's; its crew group stays as it was, and the month is open.
+    EXPECT_EQ(doc().GroupCode, "YOWATRCAO");
+    EXPECT_EQ(doc().DayCount, 30);
+    EXPECT_TRUE(window->WorkingMenuShown());
+    EXPECT_EQ(profile.GetString("LW", "BuildingStatus", "-"), "2");
 }
 
 // One broken file for each loader, through its own command or the wizard's step: the planner
