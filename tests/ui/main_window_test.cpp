@@ -201,11 +201,12 @@ TEST_F(MainWindowTest, MenusAndCommandsFollowTheFileState) {
         EXPECT_EQ(all.find(item), all.rfind(item)) << c.text;
     }
     for (int id : {kCmdSave, kCmdSaveAs, kCmdBackup, kCmdBuildBlocks, kCmdUndo, kCmdHistory, kCmdPilotBids,
-                   kCmdFiltersWindow, kCmdPairingEditor})
+                   kCmdFiltersWindow, kCmdPairingEditor, kCmdMonth, kCmdCrewTracExport, kCmdPairingFile, kCmdSharedNotes})
         EXPECT_TRUE(Enabled(id)) << id;
-    // Before Build Blocks: no window toggles, no view filters; never: commands without their window yet.
+    // Before Build Blocks: no window toggles, no view filters; never: the roster import, which the
+    // new-month wizard does.
     for (int id : {kCmdPairingsWindow, kCmdToolbox, kCmdBidsWindow, kCmdHideCompleted, kCmdSearchFilter,
-                   kCmdPrintBlocks, kCmdPrintPairings, kCmdRosterExtract, kCmdMonth, kCmdCrewTracExport})
+                   kCmdPrintBlocks, kCmdPrintPairings, kCmdRosterExtract})
         EXPECT_FALSE(Enabled(id)) << id;
     EXPECT_TRUE(Enabled(kCmdPrintSetup));
 
@@ -451,7 +452,14 @@ TEST_F(MainWindowTest, NewAsksAndEmptiesTheMonth) {
 
     ui.calls.clear();
     ui.answers = {Answer::Yes};
+    // The new month's dates come next; cancelling them leaves the emptied month.
+    QString datesTitle;
+    window->SetDialogRunner([&datesTitle](QDialog& d) {
+        datesTitle = d.windowTitle();
+        return int(QDialog::Rejected);
+    });
     window->RunCommand(kCmdNew);
+    EXPECT_EQ(datesTitle, "Set Start and End Dates for the New Month");
     EXPECT_EQ(ui.calls, (Calls{{"Ask", "Caution!", "All changes to file will be lost. Delete Anyway"}}));
     EXPECT_EQ(doc().CrewCount, 0);
     EXPECT_EQ(doc().LastPairIndex, -1);
@@ -741,6 +749,7 @@ TEST_F(MainWindowTest, RecentFilesOnTheFileMenuOpenAsOpenDoes) {
 
     // The menu without a file lists them too, and so does the next run.
     ui.answers = {Answer::Yes};
+    window->SetDialogRunner([](QDialog&) { return int(QDialog::Rejected); });  // no dates for a new month
     window->RunCommand(kCmdNew);
     const Texts noFile{"&File: &New...; &Open...; -; &1 " + second + "; &2 " + month.string() + "; -; E&xit;",
                        "&Help: &About Linewright and Support...;"};
