@@ -68,6 +68,10 @@ struct NewMonthWizardTest : ui::test::MonthWindowTest {
     };
     std::function<int(QDialog&)> onOther;
 
+    // File > New through the wizard with the sample's files, then the CrewTrac hand-off, each
+    // held to what lwtool makes of the same files.
+    void MakeAndHandOff(const struct SampleMonth& m, bool shoot);
+
     void NewWindow() {
         window = std::make_unique<MainWindow>(ui, profile, clock);
         window->resize(1200, 800);
@@ -91,32 +95,52 @@ struct NewMonthWizardTest : ui::test::MonthWindowTest {
     }
 };
 
-TEST_F(NewMonthWizardTest, CaptainsSampleMonthAsLwtoolNewMakesItAndItsCrewTracFiles) {
+// One sample month's input files, and how the planner picks its group on the wizard's first page.
+struct SampleMonth {
+    std::string dir;
+    std::string base;  // "YYZ": the files are YYZ1perp.ext and the like
+    char letter;       // 'p' for pilots, 'c' for cabin crew
+    std::string listing, group, status;
+    int baseButton, statusButton;
+    std::string settings;  // BuildingBase, BuildingEqp and BuildingStatus written
+    std::string codes;     // the CrewTrac dialog's FileName, Base Code and Eqp Code
+    Answer reserveOnly;    // the CrewTrac question cabin crew are asked
+    std::string File(const std::string& name) const { return dir + "/" + name; }
+    std::string Extract(int month, const char* kind) const {
+        return File(base + std::to_string(month) + kind + letter + ".ext");
+    }
+};
+
+void NewMonthWizardTest::MakeAndHandOff(const SampleMonth& m, bool shoot) {
     clock.Set({8, 12, 2026, 9, 0, 0});  // the day lwtool runs on in these tests
     NewWindow();
-    const std::string made = (folder / "MAR2027 DH8 Capt.lw2").string();
+    const std::string made = (folder / "MAR2027 DH8.lw2").string();
     ui.answers = {Answer::Yes, Answer::Yes, Answer::Yes};
-    ui.openFiles = {Sample("MAR2027.box"),  Sample("YYZ1perp.ext"), Sample("YYZ1absp.ext"), Sample("YYZ2absp.ext"),
-                    Sample("YYZ1actp.ext"), Sample("YYZ1prgp.ext"), Sample("MAR2027.PRG")};
-    ui.openFileLists = {{Sample("YYZ_PILOT_MAR2027.LIS")}};
+    ui.openFiles = {m.File("MAR2027.box"),   m.Extract(1, "per"), m.Extract(1, "abs"), m.Extract(2, "abs"),
+                    m.Extract(1, "act"),     m.Extract(1, "prg"), m.File("MAR2027.PRG")};
+    ui.openFileLists = {{m.File(m.listing)}};
     ui.saveFiles = {made};
 
-    onDates = [](SetDatesDialog& d) {
+    onDates = [shoot](SetDatesDialog& d) {
         // Opens on the month after today's; two months on is the sample's March (from the 2nd).
         EXPECT_EQ(d.StartText()->text() + " - " + d.EndText()->text(), "FR  01 January 2027 - SA  30 January 2027");
         Click(ui::test::ButtonOf(d, ">>"));
         Click(ui::test::ButtonOf(d, ">>"));
         EXPECT_EQ(d.StartText()->text() + " - " + d.EndText()->text(), "TU  02 March 2027 - WE  31 March 2027");
-        Shoot(d, "set-dates");
+        if (shoot) Shoot(d, "set-dates");
         Click(ui::test::ButtonOf(d, "OK"));
         return d.result();
     };
+    if (!shoot) onMonth = [](MonthDialog& d) { Click(ui::test::ButtonOf(d, "OK")); return d.result(); };
     std::vector<std::string> trail;  // after each Next: the step, the text's opening, the four states
-    onWizard = [&trail](NewFileWizard& d) {
+    onWizard = [&trail, &m, shoot](NewFileWizard& d) {
+        // Nothing in the settings yet: YYZ, DH8, Capt.
         EXPECT_TRUE(d.BaseButton(2)->isChecked() && d.EqpButton(0)->isChecked() && d.StatusButton(0)->isChecked());
         EXPECT_FALSE(d.BackButton()->isEnabled());
         EXPECT_FALSE(d.FinishedButton()->isEnabled());
-        Shoot(d, "new-file-wizard");
+        Click(d.BaseButton(m.baseButton));
+        Click(d.StatusButton(m.statusButton));
+        if (shoot) Shoot(d, "new-file-wizard");
         for (int i = 0; i < 7; ++i) {
             Click(d.NextButton());
             std::string line = std::to_string(d.Step()) + " " + d.StepText().left(6).toStdString();
@@ -124,7 +148,7 @@ TEST_F(NewMonthWizardTest, CaptainsSampleMonthAsLwtoolNewMakesItAndItsCrewTracFi
                 line += d.StatusText(s) == "Done" ? " +" : " -";
             trail.push_back(line);
         }
-        Shoot(d, "new-file-wizard-done");
+        if (shoot) Shoot(d, "new-file-wizard-done");
         Click(d.FinishedButton());
         return d.result();
     };
@@ -138,33 +162,32 @@ TEST_F(NewMonthWizardTest, CaptainsSampleMonthAsLwtoolNewMakesItAndItsCrewTracFi
     EXPECT_EQ(Choosers(ui), (Calls{{"ChooseOpenFile", "Load ToolBox Absences", none},
                                    {"ChooseOpenFile", "Load Crew Roster from Extract", none},
                                    {"ChooseOpenFile", "Load Crew Absences Extract", none},
-                                   {"ChooseOpenFile", "Load Crew Absences Extract", kSample},
+                                   {"ChooseOpenFile", "Load Crew Absences Extract", m.dir},
                                    {"ChooseOpenFile", "Load Overlap Information from Extract", none},
-                                   {"ChooseOpenFile", "Open Updated Pairing Data from Extract", kSample},
+                                   {"ChooseOpenFile", "Open Updated Pairing Data from Extract", m.dir},
                                    {"ChooseOpenFile", "Load This Month's Pairings", none},
                                    {"ChooseOpenFiles", "Flag ACType/FR Pairs from LIS. CTRL for Multiple Files", none},
                                    {"ChooseSaveFile", "Save As", none}}));
     for (const char* key : {"LastBoxPath", "LastRosterPath", "LastCrewAbsPath", "LastOverlapDataPath", "LastPRGPath",
                             "LastFrenchPath"})
-        EXPECT_EQ(profile.GetString("LW", key, "-"), kSample) << key;
+        EXPECT_EQ(profile.GetString("LW", key, "-"), m.dir) << key;
     EXPECT_EQ(profile.GetString("LW", "BuildingBase", "-") + profile.GetString("LW", "BuildingEqp", "-") +
                   profile.GetString("LW", "BuildingStatus", "-"),
-              "410");
-    EXPECT_EQ(window->windowTitle(), "Linewright - MAR2027 DH8 Capt.lw2");
+              m.settings);
+    EXPECT_EQ(window->windowTitle(), "Linewright - MAR2027 DH8.lw2");
     EXPECT_TRUE(window->WorkingMenuShown());
     EXPECT_EQ(doc().BlocksBuilt, 1);  // Finished builds the blocks of the saved month
     QApplication::processEvents();
-    Shoot(*window, "new-month-main");
+    if (shoot) Shoot(*window, "new-month-main");
 
     // lwtool new with the same files, in the wizard's order.
     lw::test::TempFolder tool;
-    const std::string byTool = (tool / "MAR2027 DH8 Capt.lw2").string();
+    const std::string byTool = (tool / "MAR2027 DH8.lw2").string();
     const lw::test::ToolResult r = lw::test::RunTool(
-        tool, {"new", byTool, "--month", "2027-03", "--group", "YYZDH8CAZ", "--status", "capt", "--toolbox",
-               Sample("MAR2027.box"), "--roster", Sample("YYZ1perp.ext"), "--absences", Sample("YYZ1absp.ext"),
-               "--next-absences", Sample("YYZ2absp.ext"), "--activity", Sample("YYZ1actp.ext"), "--prior-pairings",
-               Sample("YYZ1prgp.ext"), "--pairings", Sample("MAR2027.PRG"), "--lis", Sample("YYZ_PILOT_MAR2027.LIS"),
-               "--yes"});
+        tool, {"new", byTool, "--month", "2027-03", "--group", m.group, "--status", m.status, "--toolbox",
+               m.File("MAR2027.box"), "--roster", m.Extract(1, "per"), "--absences", m.Extract(1, "abs"),
+               "--next-absences", m.Extract(2, "abs"), "--activity", m.Extract(1, "act"), "--prior-pairings",
+               m.Extract(1, "prg"), "--pairings", m.File("MAR2027.PRG"), "--lis", m.File(m.listing), "--yes"});
     ASSERT_EQ(r.exit, 0) << r.err;
     const std::string wizardDump = Dump(made);
     EXPECT_GT(wizardDump.size(), 100000u);
@@ -172,15 +195,18 @@ TEST_F(NewMonthWizardTest, CaptainsSampleMonthAsLwtoolNewMakesItAndItsCrewTracFi
 
     // The hand-off: the dialog's files are lwtool's from the same month, built and saved.
     window->RunCommand(kCmdSave);
-    ui.answers = {Answer::No};  // not now to showing the folder
-    onOther = [](QDialog& d) {
+    const bool cabin = m.letter == 'c';
+    ui.answers = {m.reserveOnly, Answer::No};  // and not now to showing the folder
+    if (!cabin) ui.answers.pop_front();
+    onOther = [&m, shoot, cabin](QDialog& d) {
         auto* e = dynamic_cast<ExportDialog*>(&d);
         EXPECT_NE(e, nullptr);
         if (!e) return int(QDialog::Rejected);
-        EXPECT_EQ(e->FileNameEdit()->text() + e->BaseEdit()->text() + e->EqpEdit()->text(), "MA27Z8CAZ8");
-        EXPECT_TRUE(e->TypeButton(0)->isChecked());
+        EXPECT_EQ(e->FileNameEdit()->text() + " " + e->BaseEdit()->text() + e->EqpEdit()->text(),
+                  QString::fromStdString(m.codes));
+        EXPECT_TRUE(e->TypeButton(cabin ? 2 : 0)->isChecked());
         Click(e->ExportButton());
-        Shoot(d, "crewtrac-export");
+        if (shoot) Shoot(d, "crewtrac-export");
         EXPECT_EQ(ui::test::ListTexts(e->Summary()).back(), "Export Completed");
         Click(ui::test::ButtonOf(d, "OK"));
         return d.result();
@@ -188,15 +214,31 @@ TEST_F(NewMonthWizardTest, CaptainsSampleMonthAsLwtoolNewMakesItAndItsCrewTracFi
     ui.calls.clear();
     window->RunCommand(kCmdCrewTracExport);
     EXPECT_EQ(ui.Messages(), (Calls{{"Message", "Linewright", "Finished Exporting to CrewTrac format"}}));
-    const std::string saved = (tool / "saved" / "MAR2027 DH8 Capt.lw2").string();
+    EXPECT_TRUE(ui.answers.empty());
+    const std::string saved = (tool / "saved" / "MAR2027 DH8.lw2").string();
     std::filesystem::create_directories(tool / "saved");
     std::filesystem::copy_file(made, saved);
-    ASSERT_EQ(lw::test::RunTool(tool, {"export", "crewtrac", saved}).exit, 0);
-    for (const char* name : {"MA27Z8CA.BAW", "MA27Z8CA.LIN"}) {
+    std::vector<std::string> exportArgs = {"export", "crewtrac", saved};
+    if (cabin) exportArgs.push_back(m.reserveOnly == Answer::Yes ? "--yes" : "--no");
+    ASSERT_EQ(lw::test::RunTool(tool, exportArgs).exit, 0);
+    const std::string stem = m.codes.substr(0, m.codes.find(' '));
+    for (const std::string& name : {stem + ".BAW", stem + ".LIN"}) {
         const std::string ours = lw::test::ReadBytes(folder / "Export" / name);
-        EXPECT_GT(ours.size(), 1000u) << name;
+        EXPECT_GT(ours.size(), 100u) << name;  // cabin crew hand off their reserve blocks only here
         EXPECT_TRUE(ours == lw::test::ReadBytes(tool / "saved" / "Export" / name)) << name;
     }
+}
+
+TEST_F(NewMonthWizardTest, CaptainsMonthAsLwtoolNewMakesItAndItsCrewTracFiles) {
+    MakeAndHandOff({LW_SOURCE_DIR "/samples/capt-yyz-dh8-2027-03", "YYZ", 'p', "YYZ_PILOT_MAR2027.LIS", "YYZDH8CAZ",
+                    "capt", 2, 0, "410", "MA27Z8CA Z8", Answer::No},
+                   true);
+}
+
+TEST_F(NewMonthWizardTest, CabinMonthAsLwtoolNewMakesItAndItsCrewTracFiles) {
+    MakeAndHandOff({LW_SOURCE_DIR "/samples/fa-yul-2027-03", "YUL", 'c', "YUL_CABIN_MAR2027.LIS", "YULDH8FAM", "fa",
+                    3, 2, "612", "MA27M8FA M8", Answer::Yes},
+                   false);
 }
 
 // The dates dialog keeps a month of at most 31 days; the group page refuses a short typed code,
