@@ -9,10 +9,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QRegularExpressionValidator>
 #include <QScrollBar>
 #include <QVBoxLayout>
 #include <filesystem>
+#include <utility>
 
 #include "base/time_text.h"
 #include "import/absence_extract.h"
