@@ -353,7 +353,6 @@ void MainWindow::UpdateCommands() {
             case kCmdBidsWindow: on = built && !pilots; break;
             // Pilots reach the filters from the bids window; the cabin's filters window comes later.
             case kCmdFiltersWindow: on = fileOpen_ && pilots; break;
-            case kCmdPilotBids: on = fileOpen_ && pilots; break;
             case kCmdHideCheckPilots: on = built && pilots; break;
             default:
                 if (IsViewFilter(id)) on = built;
@@ -813,6 +812,7 @@ void MainWindow::ImportCommand(int id) {
             break;
         }
         case kCmdPilotBids: {
+            if (!bids::PilotBidsOffered(doc, ui_)) break;
             platform::FileRequest request;
             request.title = "Load Pilot Bids";
             request.filter = "Pilot Bid Files(*.csv)|*.csv|All Files (*.*)|*.*";

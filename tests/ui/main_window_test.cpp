@@ -240,10 +240,13 @@ TEST_F(MainWindowTest, CabinMonthHasNoCheckPilotFilterAndBidsAreForPilots) {
     OpenAndBuild();
     EXPECT_FALSE(Enabled(kCmdHideCheckPilots));
     EXPECT_TRUE(Enabled(kCmdHideCompleted));
-    EXPECT_FALSE(Enabled(kCmdPilotBids));
     EXPECT_FALSE(Enabled(kCmdFiltersWindow));  // the cabin's filters window is not part of the program yet
     QTest::keyClick(window.get(), Qt::Key_Insert);
     EXPECT_EQ(ui.calls, (Calls{{"Message", "Linewright", "This Feauture is for Pilot use only."}}));
+    // Pilot Bids is on the menu for every month; cabin crew hear, before any file, that it is not theirs.
+    ui.calls.clear();
+    window->RunCommand(kCmdPilotBids);
+    EXPECT_EQ(ui.calls, (Calls{{"Message", "Linewright", "This Feature is for Pilot Use Only"}}));
 }
 
 TEST_F(MainWindowTest, OpenThroughTheChooserAndRefuseADamagedFile) {
