@@ -135,11 +135,14 @@ std::string MarkBidDays(model::Document& doc, int crew, std::string_view list, i
     return "";
 }
 
+bool PilotBidsOffered(const model::Document& doc, platform::Interaction& ui) {
+    if (!doc.IsFlightAttendants()) return true;
+    ui.Message("This Feature is for Pilot Use Only", kTitle, platform::Icon::Stop);
+    return false;
+}
+
 bool ImportPilotBids(model::Document& doc, platform::Interaction& ui, const std::filesystem::path& file) {
-    if (doc.IsFlightAttendants()) {
-        ui.Message("This Feature is for Pilot Use Only", kTitle, platform::Icon::Stop);
-        return false;
-    }
+    if (!PilotBidsOffered(doc, ui)) return false;
     // Read before any bid is deleted: a file that cannot be read must cost the planner nothing.
     std::string raw;
     switch (base::ReadFileUpTo(file, kLargestBidsFile, raw)) {

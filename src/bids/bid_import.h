@@ -17,6 +17,10 @@ inline constexpr const char* kBidWarningsTitle = "Missing Bids / Warnings.  List
 // " ERROR! TO MANY GDOs " / " ERROR! TO MANY PDOs ".
 std::string MarkBidDays(model::Document& doc, int crew, std::string_view list, int8_t mark);
 
+// Whether the month's crew hand in bids; for cabin crew "This Feature is for Pilot Use Only"
+// and false, before any file is asked for.
+bool PilotBidsOffered(const model::Document& doc, platform::Interaction& ui);
+
 // The import behind "Pilot Bids...", the file standing for the chooser's answer. False when
 // the command ended early (a cabin month, Cancel, a file that cannot be read).
 bool ImportPilotBids(model::Document& doc, platform::Interaction& ui, const std::filesystem::path& file);

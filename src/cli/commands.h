@@ -14,5 +14,7 @@ int CommandDump(Context& ctx, const CommandArgs& argv);
 int CommandSave(Context& ctx, const CommandArgs& argv);
 int CommandToolbox(Context& ctx, const CommandArgs& argv);
 int CommandImport(Context& ctx, const CommandArgs& argv);
+int CommandMonth(Context& ctx, const CommandArgs& argv);
+int CommandNotes(Context& ctx, const CommandArgs& argv);
 
 }  // namespace lw::cli

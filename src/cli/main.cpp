@@ -48,6 +48,13 @@ const CommandEntry kCommands[] = {
      "      bids (BIDS.csv), baw-lin (X.BAW X.LIN)",
      lw::cli::CommandImport},
     {"toolbox", "toolbox FILE   (the toolbox buttons of the month)", lw::cli::CommandToolbox},
+    {"month",
+     "month FILE [--avg H:MM] [--max H:MM] [--min H:MM] [--check-pilot-max H:MM] [--days-off-holder N]\n"
+     "      [--days-off-reserve N] [--reduced-max H:MM] [--reduced-min H:MM] [--reduced-days-off N] [-o OUT]\n"
+     "      (Setup Month: the blocking rules and days off; without options it shows them)",
+     lw::cli::CommandMonth},
+    {"notes", "notes FILE [--set TEXT | --from TEXTFILE] [-o OUT]   (the shared notes of the month file)",
+     lw::cli::CommandNotes},
     {"build", "build FILE [--no-pairings] [--no-bids] [--no-toolbox] [-o OUT]   (Build Blocks)", lw::cli::CommandBuild},
     {"select-pairing", "select-pairing FILE --pair INDEX --day DAY   (the pairings window's status text of a click)",
      lw::cli::CommandSelectPairing},

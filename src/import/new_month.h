@@ -2,6 +2,7 @@
 // Setting up a new month: the crew group a month is built for, its group code, and the
 // dates a schedule month normally covers.
 #include <array>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -52,6 +53,11 @@ struct GroupChoice {
     std::string ConfirmText() const;
 };
 
+// "Confirm You Would Like to Create a New File for ..." for codes typed or chosen: base and
+// status for flight attendants, base, equipment and status otherwise.
+std::string NewFileConfirmText(std::string_view base, std::string_view eqp, std::string_view status,
+                               bool flightAttendants);
+
 // The last choice from "BuildingBase", "BuildingEqp" and "BuildingStatus" of section "LW";
 // a missing or unknown value selects YYZ, DH8, Capt.
 GroupChoice ReadGroupChoice(const platform::Profile& profile);
@@ -93,6 +99,23 @@ struct NewMonthStep {
     std::string name;
     bool done = false;
 };
+
+// This month's absences, then the second month's when this month's are in and nextMonthFile
+// (asked only then) names one. Done when every load that ran succeeded.
+bool LoadNewMonthAbsences(model::Document& doc, platform::Interaction& ui, const std::filesystem::path& file,
+                          const std::function<std::optional<std::filesystem::path>()>& nextMonthFile,
+                          std::filesystem::path* folder = nullptr);
+// The month's pairing file with the group's own codes, every equipment for cabin crew.
+bool LoadNewMonthPairings(model::Document& doc, platform::Interaction& ui, const std::filesystem::path& file,
+                          std::filesystem::path* folder = nullptr);
+
+// The wizard's page texts, by number (1..9), and the text a step shows when the planner is on
+// it: steps 0..6 show 1, 2, 3, 4, 5, 8 and 9; 7 once the file is saved.
+inline constexpr int kNewMonthLastStep = 6;
+inline constexpr int kNewMonthSavedText = 7;
+std::string_view NewMonthStepText(int id);
+int NewMonthTextOfStep(int step);
+inline constexpr std::string_view kSecondMonthAbsencesQuestion = "Do you want to load the Second Month's Absences";
 
 // Runs the wizard's loaders in its order: toolbox, roster, absences (and the next month's
 // when this month's loaded), last month's activity, pairings, LIS. A failing step does not

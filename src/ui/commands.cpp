@@ -98,7 +98,7 @@ std::string_view CommandStatusTip(int id) {
         case kCmdTrainingReport: return "Write the line indoctrination and line check days to a CSV file";
         case kCmdExit: return "Quit Linewright";
         case kCmdCopyBlocks: return "Copy the chosen crew members' blocks to the clipboard";
-        case kCmdMonth: return "Change the month's dates and settings";
+        case kCmdMonth: return "The month's block limits and days off";
         case kCmdRoster: return "Add, remove and reorder crew members";
         case kCmdPairingEditor: return "View or edit the month's pairings";
         case kCmdComplement: return "Choose the pairing days that need two captains or an extra flight attendant";

@@ -54,6 +54,10 @@
 #include "ui/commands.h"
 #include "ui/desktop_tools.h"
 #include "ui/month_dialogs.h"
+#include "ui/crewtrac_export_dialog.h"
+#include "ui/new_month_wizard.h"
+#include "ui/pairing_load_dialog.h"
+#include "ui/shared_notes_dialog.h"
 #include "ui/pair_text_window.h"
 #include "ui/pairings_window.h"
 #include "ui/roster_dialog.h"
@@ -80,9 +84,7 @@ constexpr const char* kSaveFilter = "Linewright (*.lw2)|*.lw2|All Files (*.*)|*.
 // Commands whose window or core work is not part of the program yet: shown, never enabled.
 bool NotYetAvailable(int id) {
     switch (id) {
-        case kCmdPairingFile:
-        case kCmdCrewTracExport: case kCmdMonth: case kCmdSharedNotes: case kCmdRosterExtract:
-            return true;
+        case kCmdRosterExtract: return true;
         default: return false;
     }
 }
@@ -351,11 +353,10 @@ void MainWindow::UpdateCommands() {
             case kCmdPairingsWindow: case kCmdToolbox: case kCmdProposeBlocks: on = built; break;
             case kCmdPrintBlocks: case kCmdPrintPairings: on = built; break;
             case kCmdPrintSetup: on = true; break;
-            // In a cabin month the bids command only says it is for pilots; in a pilots' month
+            // In a cabin month the bids window only says it is for pilots; in a pilots' month
             // the filters command points to the bids window.
             case kCmdBidsWindow: on = built; break;
             case kCmdFiltersWindow: on = fileOpen_; break;
-            case kCmdPilotBids: on = fileOpen_ && pilots; break;
             case kCmdHideCheckPilots: on = built && pilots; break;
             default:
                 if (IsViewFilter(id)) on = built;
@@ -479,6 +480,10 @@ void MainWindow::RunCommand(int id) {
         case kCmdPairingEditor: EditPairings(0); break;
         case kCmdComplement: ChangeComplement(); break;
         case kCmdBawLin: ImportBawLin(); break;
+        case kCmdPairingFile: LoadPairingsCommand(); break;
+        case kCmdCrewTracExport: ExportForCrewTrac(); break;
+        case kCmdMonth: SetupMonth(); break;
+        case kCmdSharedNotes: EditSharedNotes(); break;
         case kCmdCrewAbsences: case kCmdNextAbsences: case kCmdLastMonthData: case kCmdLisFiles:
         case kCmdPilotBids: case kCmdToolboxItems:
             ImportCommand(id);
@@ -548,6 +553,21 @@ void MainWindow::FileNew() {
     TakeNewDocument(std::move(doc));
     setWindowTitle("Linewright - untitled.blk");
     ShowMenus();
+    RunNewMonthWizard();
+}
+
+void MainWindow::RunNewMonthWizard() {
+    SetDatesDialog dates(ws_->doc(), ui_, clock_.Today(), this);
+    if (runDialog_(dates) != QDialog::Accepted) return;
+    NewFileWizard wizard(*ws_, profile_, {runDialog_, [this] { return FileSaveAs(); }}, dates.First(), dates.Last(),
+                         this);
+    const bool finished = runDialog_(wizard) == QDialog::Accepted;
+    // Once the group is set the month is open, even when the planner leaves the wizard early.
+    fileOpen_ = wizard.GroupConfirmed();
+    ShowMenus();
+    UpdateTitle();
+    ws_->NotifyChanged();
+    if (finished && wizard.Saved()) BuildBlocks();
 }
 
 void MainWindow::FileOpen() {
@@ -838,6 +858,7 @@ void MainWindow::ImportCommand(int id) {
             break;
         }
         case kCmdPilotBids: {
+            if (!bids::PilotBidsOffered(doc, ui_)) break;
             platform::FileRequest request;
             request.title = "Load Pilot Bids";
             request.filter = "Pilot Bid Files(*.csv)|*.csv|All Files (*.*)|*.*";
@@ -963,6 +984,39 @@ void MainWindow::ImportBawLin() {
     ImportBawLinDialog dialog(*ws_, this);
     dialog.LoadFiles();
     runDialog_(dialog);
+}
+
+void MainWindow::LoadPairingsCommand() {
+    LoadPairsOnlyDialog dialog(*ws_, this);
+    if (runDialog_(dialog) == QDialog::Accepted && dialog.Codes()) {
+        const bool built = ws_->doc().BlocksBuilt != 0;
+        if (LoadThisMonthsPairings(*ws_, *dialog.Codes(), [this, built] {
+                if (built) grid_->WriteViewSettings();
+            })) {
+            UpdateTitle();
+            BuildBlocks();
+        }
+    }
+    // The new pairings are marked from the LIS files, whatever came of the load.
+    ImportCommand(kCmdLisFiles);
+}
+
+void MainWindow::ExportForCrewTrac() {
+    ExportDialog dialog(*ws_, this);
+    runDialog_(dialog);
+    if (!dialog.Written().empty()) OfferFolder(dialog.Written());
+}
+
+void MainWindow::SetupMonth() {
+    MonthDialog dialog(rules::ReadMonthSettings(ws_->doc()), this);
+    if (runDialog_(dialog) == QDialog::Accepted && rules::ApplyMonthSettings(ws_->doc(), dialog.Settings()))
+        ws_->NotifyChanged();
+}
+
+void MainWindow::EditSharedNotes() {
+    SharedNotesDialog dialog(FromDocText(rules::SharedNotes(ws_->doc())), this);
+    if (runDialog_(dialog) == QDialog::Accepted && rules::SetSharedNotes(ws_->doc(), ToDocText(dialog.Notes())))
+        ws_->NotifyChanged();
 }
 
 void MainWindow::ToggleViewFilter(int id) {

@@ -106,6 +106,8 @@ private:
 
     // Commands.
     void FileNew();
+    // The dates dialog and the new-month wizard on the freshly cleared month.
+    void RunNewMonthWizard();
     void FileOpen();
     bool FileSave();
     bool FileSaveAs();
@@ -141,6 +143,10 @@ private:
     void PreviewAndPrint(const std::function<void(QPrinter&)>& paint);
     void SaveForViewer();
     void ImportBawLin();
+    void LoadPairingsCommand();
+    void ExportForCrewTrac();
+    void SetupMonth();
+    void EditSharedNotes();
     void ToggleViewFilter(int id);
     void ShowPreferences();
     void ShowAbout();

@@ -240,7 +240,7 @@ TEST_F(LwTool, VersionAndHelpForTheToolAndEveryCommand) {
 
     const std::vector<std::string> names = ListedCommands(help.out);
     EXPECT_EQ(names, (std::vector<std::string>{
-                         "new", "info", "dump", "save", "import", "toolbox", "build", "select-pairing", "pairings-view",
+                         "new", "info", "dump", "save", "import", "toolbox", "month", "notes", "build", "select-pairing", "pairings-view",
                          "grid-view", "whos-legal", "propose", "why", "assign", "remove", "undo", "check", "report", "rules", "activity",
                          "request", "clear-day", "lock", "print", "export", "pair-props", "pair-edit", "filter", "bids",
                          "complement",
