@@ -14,6 +14,7 @@
 
 #include "base/time_text.h"
 #include "rules/block_checks.h"
+#include "ui/dialog_buttons.h"
 #include "ui/text.h"
 #include "ui/workspace.h"
 
@@ -143,15 +144,7 @@ EmployeeDialog::EmployeeDialog(Workspace& ws, int crew, QWidget* parent) : QDial
     findings->addWidget(new QLabel("CARs 60/7 or 70/7 Rule Checking Results", this));
     findings->addWidget(rules_, 1);
 
-    auto* ok = new QPushButton("OK", this);
-    ok->setDefault(true);
-    auto* cancel = new QPushButton("Cancel", this);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
+    QHBoxLayout* buttons = OkCancelRow(this);
 
     auto* columns = new QHBoxLayout;
     columns->addWidget(person);

@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "bids/filters.h"
+#include "ui/dialog_buttons.h"
 #include "ui/text.h"
 
 namespace lw::ui {
@@ -37,15 +38,7 @@ FilterWizardDialog::FilterWizardDialog(platform::Interaction& ui, QWidget* paren
         edits_[i]->setMaxLength(kKeyLength);
         grid->addWidget(edits_[i], 1 + static_cast<int>(i % 4), static_cast<int>(i / 4));
     }
-    auto* ok = new QPushButton("OK", this);
-    ok->setDefault(true);
-    auto* cancel = new QPushButton("Cancel", this);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
+    QHBoxLayout* buttons = OkCancelRow(this);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
     layout->addLayout(buttons);

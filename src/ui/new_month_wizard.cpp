@@ -26,6 +26,7 @@
 #include "output/pairing_reports.h"
 #include "platform/interaction.h"
 #include "platform/profile.h"
+#include "ui/dialog_buttons.h"
 #include "ui/text.h"
 #include "ui/workspace.h"
 
@@ -54,6 +55,14 @@ QPushButton* Button(const char* text, QWidget* parent, int width = 0) {
 }
 
 std::string FolderOf(const std::string& file) { return std::filesystem::path(file).parent_path().string(); }
+
+// Each loader's chooser opens where that kind of file was last taken from.
+std::string LastFolder(const platform::Profile& profile, std::string_view key) {
+    return profile.GetString(kSection, key, "");
+}
+void KeepFolder(platform::Profile& profile, std::string_view key, const std::filesystem::path& folder) {
+    if (!folder.empty()) profile.WriteString(kSection, key, folder.string());
+}
 
 }  // namespace
 
@@ -99,18 +108,10 @@ SetDatesDialog::SetDatesDialog(model::Document& doc, platform::Interaction& ui, 
     months->addWidget(nextMonth);
     months->addStretch();
 
-    QPushButton* ok = Button("OK", this);
-    QPushButton* cancel = Button("Cancel", this);
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, [this] {
+    QHBoxLayout* buttons = OkCancelRow(this, [this] {
         // Refused dates are said so and the planner corrects them here.
         if (doc_.SetMonthDates(first_, last_, ui_)) accept();
     });
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
@@ -206,15 +207,7 @@ MonthDialog::MonthDialog(const rules::MonthSettings& settings, QWidget* parent) 
     note->setWordWrap(true);
     reducedGrid->addWidget(note, 3, 0, 1, 3);
 
-    QPushButton* ok = Button("OK", this);
-    QPushButton* cancel = Button("Cancel", this);
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
+    QHBoxLayout* buttons = OkCancelRow(this);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(limits);
@@ -419,10 +412,10 @@ bool NewFileWizard::GroupStep() {
 
     // Cancelling the toolbox file keeps the built-in activities.
     if (const auto file = ui_.ChooseOpenFile(
-            import::ToolboxFileRequest(profile_.GetString(kSection, import::kLastBoxPathSetting, "")))) {
+            import::ToolboxFileRequest(LastFolder(profile_, import::kLastBoxPathSetting)))) {
         std::filesystem::path folder;
         import::LoadToolboxFile(doc, ui_, *file, &folder);
-        if (!folder.empty()) profile_.WriteString(kSection, import::kLastBoxPathSetting, folder.string());
+        KeepFolder(profile_, import::kLastBoxPathSetting, folder);
     }
     ws_.NotifyChanged();
     MonthDialog month(rules::ReadMonthSettings(doc), this);
@@ -432,17 +425,17 @@ bool NewFileWizard::GroupStep() {
 
 bool NewFileWizard::RosterStep() {
     const auto file =
-        ui_.ChooseOpenFile(import::RosterExtractRequest(profile_.GetString(kSection, import::kLastRosterPathSetting, "")));
+        ui_.ChooseOpenFile(import::RosterExtractRequest(LastFolder(profile_, import::kLastRosterPathSetting)));
     if (!file) return false;
     std::filesystem::path folder;
     const bool loaded = import::LoadRosterExtract(ws_.doc(), ui_, *file, &folder);
-    if (!folder.empty()) profile_.WriteString(kSection, import::kLastRosterPathSetting, folder.string());
+    KeepFolder(profile_, import::kLastRosterPathSetting, folder);
     return loaded;
 }
 
 bool NewFileWizard::AbsencesStep() {
     const auto file = ui_.ChooseOpenFile(
-        import::AbsenceExtractRequest(profile_.GetString(kSection, import::kLastCrewAbsPathSetting, "")));
+        import::AbsenceExtractRequest(LastFolder(profile_, import::kLastCrewAbsPathSetting)));
     if (!file) return false;
     std::filesystem::path folder;
     const bool loaded = import::LoadNewMonthAbsences(ws_.doc(), ui_, *file, [this, &file]() -> std::optional<std::filesystem::path> {
@@ -453,29 +446,29 @@ bool NewFileWizard::AbsencesStep() {
         if (!next) return std::nullopt;
         return std::filesystem::path(*next);
     }, &folder);
-    if (!folder.empty()) profile_.WriteString(kSection, import::kLastCrewAbsPathSetting, folder.string());
+    KeepFolder(profile_, import::kLastCrewAbsPathSetting, folder);
     return loaded;
 }
 
 bool NewFileWizard::OverlapStep() {
     const auto activity = ui_.ChooseOpenFile(
-        import::ActivityExtractRequest(profile_.GetString(kSection, import::kLastOverlapDataPathSetting, "")));
+        import::ActivityExtractRequest(LastFolder(profile_, import::kLastOverlapDataPathSetting)));
     if (!activity) return false;
     const auto prior = ui_.ChooseOpenFile(import::PriorPairingExtractRequest(FolderOf(*activity)));
     if (!prior) return false;
     std::filesystem::path folder;
     const bool loaded = import::LoadLastMonthData(ws_.doc(), ui_, *activity, *prior, &folder);
-    if (!folder.empty()) profile_.WriteString(kSection, import::kLastOverlapDataPathSetting, folder.string());
+    KeepFolder(profile_, import::kLastOverlapDataPathSetting, folder);
     return loaded;
 }
 
 bool NewFileWizard::PairingsStep() {
     const auto file =
-        ui_.ChooseOpenFile(import::PairingFileRequest(profile_.GetString(kSection, import::kLastPrgPathSetting, "")));
+        ui_.ChooseOpenFile(import::PairingFileRequest(LastFolder(profile_, import::kLastPrgPathSetting)));
     if (!file) return false;
     std::filesystem::path folder;
     const bool loaded = import::LoadNewMonthPairings(ws_.doc(), ui_, *file, &folder);
-    if (!folder.empty()) profile_.WriteString(kSection, import::kLastPrgPathSetting, folder.string());
+    KeepFolder(profile_, import::kLastPrgPathSetting, folder);
     if (loaded) output::ShowPairingReport(ws_.doc(), ui_);
     return loaded;
 }
@@ -484,11 +477,11 @@ void NewFileWizard::LisStep() {
     // A name without the month's title may be refused: the planner then chooses again.
     for (;;) {
         const std::vector<std::string> files =
-            ui_.ChooseOpenFiles(import::LisFilesRequest(profile_.GetString(kSection, import::kLastFrenchPathSetting, "")));
+            ui_.ChooseOpenFiles(import::LisFilesRequest(LastFolder(profile_, import::kLastFrenchPathSetting)));
         if (files.empty()) return;
         import::LisScanDetails details;
         import::ScanLisFiles(ws_.doc(), ui_, std::vector<std::filesystem::path>(files.begin(), files.end()), &details);
-        if (!details.folder.empty()) profile_.WriteString(kSection, import::kLastFrenchPathSetting, details.folder.string());
+        KeepFolder(profile_, import::kLastFrenchPathSetting, details.folder);
         if (!details.chooseAgain) return;
     }
 }

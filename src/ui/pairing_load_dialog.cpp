@@ -11,6 +11,7 @@
 #include <filesystem>
 
 #include "output/pairing_reports.h"
+#include "ui/dialog_buttons.h"
 #include "ui/text.h"
 #include "ui/workspace.h"
 
@@ -44,19 +45,11 @@ LoadPairsOnlyDialog::LoadPairsOnlyDialog(Workspace& ws, QWidget* parent) : QDial
     grid->addWidget(explain("Enter the Eqp Code. Second Digit of Pairings. Leave empty for FA"), 1, 2);
     grid->setColumnStretch(2, 1);
 
-    auto* ok = new QPushButton("OK", this);
-    auto* cancel = new QPushButton("Cancel", this);
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, [this] {
+    QHBoxLayout* buttons = OkCancelRow(this, [this] {
         codes_ = import::DialogPairingCodes(ws_.doc(), ws_.interaction(), manual_->isChecked(),
                                             ToDocText(base_->text()), ToDocText(eqp_->text()));
         if (codes_) accept();
     });
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
