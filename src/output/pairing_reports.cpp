@@ -132,9 +132,9 @@ std::vector<std::string> PairingWarningsReport(Document& doc) {
     return lines;
 }
 
-void ShowPairingReport(Document& doc, platform::Interaction& ui) { ShowPairingReport(doc, ui, nullptr); }
+void ShowPairingReport(Document& doc, platform::Interaction& ui) { ShowEditablePairingReport(doc, ui, nullptr); }
 
-void ShowPairingReport(Document& doc, platform::Interaction& ui, const PairingOpener& openPairing) {
+void ShowEditablePairingReport(Document& doc, platform::Interaction& ui, const PairingOpener& openPairing) {
     platform::ListOptions options;
     options.hint = kPairingReportHint;
     options.copyButton = false;  // "=" and the Print menu copy the report with its occurrence table

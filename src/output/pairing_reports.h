@@ -45,7 +45,7 @@ void ShowPairingReport(model::Document& doc, platform::Interaction& ui);
 // index (it runs the pairing editor), and the list is then built again from the corrected
 // month. A line that names no pairing beeps.
 using PairingOpener = std::function<void(int pair)>;
-void ShowPairingReport(model::Document& doc, platform::Interaction& ui, const PairingOpener& openPairing);
+void ShowEditablePairingReport(model::Document& doc, platform::Interaction& ui, const PairingOpener& openPairing);
 // The pairing a double-click on a report line opens: the first with the number at the sixth
 // character; -1 (the dialog beeps) when the line names none.
 int PairingForReportLine(const model::Document& doc, std::string_view line);

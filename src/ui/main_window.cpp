@@ -139,7 +139,7 @@ MainWindow::MainWindow(platform::Interaction& interaction, platform::Profile& pr
       openUrl_([](const QUrl& url) { return QDesktopServices::openUrl(url); }),
       // The report's double-click opens the editor; the report itself is then built again.
       pairingReport_([this](model::Document& doc, platform::Interaction& ui) {
-          output::ShowPairingReport(doc, ui, [this](int pair) { EditPairings(pair, false); });
+          output::ShowEditablePairingReport(doc, ui, [this](int pair) { EditPairings(pair, false); });
       }) {
     setWindowTitle("Linewright");
     ws_->prefs() = platform::ReadPreferences(profile_);
@@ -210,6 +210,7 @@ MainWindow::MainWindow(platform::Interaction& interaction, platform::Profile& pr
 
 MainWindow::~MainWindow() {
     timer_->stop();
+    HideToolWindows();  // while the window that follows them is still whole
     if (runLog_) runLog_->End();
     ws_->doc().RunLog = nullptr;
 }
