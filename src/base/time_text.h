@@ -10,6 +10,9 @@ namespace lw::base {
 
 class LogSink;
 
+// Every clock in the program counts the day as this many minutes.
+inline constexpr int32_t kMinutesPerDay = 1440;
+
 // "%02d:%02d" (85:00), "%2d:%02d" with spacePad (" 5:30"), "%02d%02d" without colon (0530).
 // Negative values print the sign in both fields (-90 -> "-1:-30").
 std::string FormatTime(int32_t minutes, bool spacePad = false, bool withColon = true);

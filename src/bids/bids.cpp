@@ -237,4 +237,21 @@ void SetDayOffRequests(model::Document& doc, platform::Interaction& ui, int crew
     doc.Modified = true;
 }
 
+std::string PilotMailAddress(const model::TPilot& member, const platform::Profile& profile) {
+    // Bids are kept in upper case; addresses are read without regard to case.
+    constexpr std::string_view kMarker = "EMAIL: ";
+    const std::string& bid = member.BidText;
+    const size_t at = bid.find(kMarker);
+    if (at != std::string::npos) {
+        const size_t from = at + kMarker.size();
+        const size_t to = std::min(bid.find_first_of(" \t\r\n", from), bid.size());
+        std::string address = bid.substr(from, to - from);
+        if (address.find('@') != std::string::npos) {
+            for (char& ch : address) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+            return address;
+        }
+    }
+    return profile.GetString("LW", "PilotMailAddress", "");
+}
+
 }  // namespace lw::bids

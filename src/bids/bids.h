@@ -8,6 +8,7 @@
 
 #include "model/document.h"
 #include "platform/interaction.h"
+#include "platform/profile.h"
 
 namespace lw::bids {
 
@@ -38,5 +39,9 @@ void SetFiltersFromBid(model::Document& doc, platform::Interaction& ui, int crew
 
 // "SET DAY OFF REQ": the requested days off become request groups 20 and up.
 void SetDayOffRequests(model::Document& doc, platform::Interaction& ui, int crew, const GuessedBid& bid);
+
+// Where a message to the pilot goes: the address the bid carries after "EMAIL: ", else the
+// crew office's address kept under "PilotMailAddress" in section "LW"; empty when neither.
+std::string PilotMailAddress(const model::TPilot& member, const platform::Profile& profile);
 
 }  // namespace lw::bids

@@ -9,6 +9,7 @@
 
 #include "bids/bids.h"
 #include "bids/filters.h"
+#include "platform/profile.h"
 
 namespace lw::cli {
 
@@ -146,7 +147,8 @@ int CommandBids(Context& ctx, const CommandArgs& argv) {
     const Args args(argv, {"--crew", "--text", "-o"}, {"--yes", "--no"});
     const auto& pos = args.Positionals();
     if (pos.size() != 2)
-        throw UsageError("usage: lwtool bids show|guess|edit|set-filters|set-days-off FILE --crew ROW [--text BID] [-o OUT]");
+        throw UsageError(
+            "usage: lwtool bids show|guess|edit|set-filters|set-days-off|mail-to FILE --crew ROW [--text BID] [-o OUT]");
     const std::string& action = pos[0];
     auto doc = OpenSchedule(ctx, pos[1]);
     if (!doc) return kExitFailed;
@@ -154,6 +156,17 @@ int CommandBids(Context& ctx, const CommandArgs& argv) {
     model::TPilot& member = doc->Crew[static_cast<size_t>(crew)];
     if (action == "show") {
         std::cout << member.BidText << "\n" << bids::RenderSavedFilter(member.SavedFilters);
+        return kExitDone;
+    }
+    if (action == "mail-to") {
+        const std::string address =
+            bids::PilotMailAddress(member, platform::Profile(platform::Profile::DefaultPath()));
+        if (address.empty()) {
+            std::cerr << "lwtool bids: no mail address for " << member.Name
+                      << " (none in the bid, none under PilotMailAddress)\n";
+            return kExitFailed;
+        }
+        std::cout << address << "\n";
         return kExitDone;
     }
     if (action == "edit") {

@@ -78,9 +78,18 @@ int ExportCopy(Context& ctx, const Args& args, bool viewer) {
     CliInteraction noMail(platform::Answer::No);
     platform::Interaction& ui = args.Has("--yes") || args.Has("--no") ? static_cast<platform::Interaction&>(ctx.ui)
                                                                        : noMail;
+    // The month is saved as every writing command saves it: under its lock, never over a
+    // colleague's newer save.
+    const std::string file = pos[1];
+    const auto readAs = ctx.readAs.find(file);
+    const output::MonthSave save = [&](model::Document& month) {
+        return SaveLocked(ctx, month, file, model::kWorkingFile,
+                          readAs != ctx.readAs.end() ? &readAs->second : nullptr);
+    };
     const output::CopyOutcome outcome =
-        viewer ? output::SaveForViewer(*doc, ui, [stage] { return std::optional<int>(stage); })
-               : output::SaveForCompany(*doc, ui);
+        viewer ? output::SaveForViewer(*doc, ui, [stage] { return std::optional<int>(stage); },
+                                       platform::RealFileOps(), save)
+               : output::SaveForCompany(*doc, ui, platform::RealFileOps(), save);
     if (!outcome.written) return kExitFailed;
     std::cout << outcome.path.string() << "\n";
     return kExitDone;

@@ -104,7 +104,10 @@ const CommandEntry kCommands[] = {
      "filter apply|remove|invert|toggle|save|recall|on|off|render FILE [--pick N,N..] [--text T] [--crew ROW]\n"
      "      [--number N] [--employee N] [-o OUT];  filter wizard [--left KEY]... [--right KEY]...",
      lw::cli::CommandFilter},
-    {"bids", "bids show|guess|edit|set-filters|set-days-off FILE --crew ROW [--text BID] [-o OUT]", lw::cli::CommandBids},
+    {"bids",
+     "bids show|guess|edit|set-filters|set-days-off|mail-to FILE --crew ROW [--text BID] [-o OUT]\n"
+     "      (mail-to: where eMail Pilot writes)",
+     lw::cli::CommandBids},
     {"complement", "complement list|set FILE [--lines N,N..] [-o OUT]   (pairing days with two captains or an extra FA)",
      lw::cli::CommandComplement},
     {"roster",

@@ -28,7 +28,7 @@ const char* FillName(rules::BarFill fill) {
 
 // Minutes from the start of the first day as "+D hh:mm", D the day after the start.
 std::string BarEnd(int32_t minutes) {
-    return "+" + std::to_string(minutes / 1440) + " " + base::FormatTime(minutes % 1440);
+    return "+" + std::to_string(minutes / base::kMinutesPerDay) + " " + base::FormatTime(minutes % base::kMinutesPerDay);
 }
 
 }  // namespace

@@ -29,7 +29,7 @@ constexpr int32_t kEndOfData = 99999;
 constexpr int kSlots = 31;
 constexpr size_t kFirstSlot = 9;
 constexpr size_t kSlotWidth = 14;
-constexpr int32_t kMinutesPerDay = 1440;
+using base::kMinutesPerDay;
 
 // The day cells of one member as the load leaves them, written back only when the file
 // has been read through.

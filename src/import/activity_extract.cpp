@@ -15,6 +15,7 @@
 #include "model/activity_codes.h"
 #include "model/document.h"
 #include "base/time_text.h"
+#include "model/rest_rules.h"
 
 namespace lw::import {
 
@@ -44,7 +45,7 @@ constexpr int kLastBlockTimeColumn = 1601;  // the day before the month
 constexpr int kPrevCredit = 4;                      // PrevDayData entry of the day's credit
 constexpr int kLastPrevDay = model::kPrevDays - 1;  // w = 30, the day before the month
 constexpr int kLastCell = model::kDayCells - 1;     // w = 61
-constexpr int32_t kPrevDaysMinutes = model::kPrevDays * 1440;
+constexpr int32_t kPrevDaysMinutes = model::kPrevDays * base::kMinutesPerDay;
 // Duty periods sit in 70..813; a 32nd would run into the daily entries at 814.
 constexpr int kDutyPeriods = 31;
 constexpr int kDailyEntries = 33;
@@ -186,9 +187,9 @@ private:
         const int64_t tafb = fields_.Int(p, 50, 8);
 
         // Days the trip covers after its first: a release before 02:00 does not count its day.
-        int64_t covered = (report + tafb) / 1440;
+        int64_t covered = (report + tafb) / base::kMinutesPerDay;
         int64_t releaseMinute = report + tafb;
-        if (releaseMinute > 1440) releaseMinute = (releaseMinute - 1) % 1440 + 1;
+        if (releaseMinute > base::kMinutesPerDay) releaseMinute = (releaseMinute - 1) % base::kMinutesPerDay + 1;
         if (releaseMinute < 120 && covered > 0) --covered;
 
         const std::optional<int> first = days_.Of(fields_.DateAt(p, 14));
@@ -210,12 +211,12 @@ private:
         out_.text[static_cast<size_t>(w0)] = shown;
 
         // Rest after the release, in schedule time of the new month.
-        int64_t release = report + int64_t{w0} * 1440 + tafb;
+        int64_t release = report + int64_t{w0} * base::kMinutesPerDay + tafb;
         if (Cabin()) {
-            release += 720;
+            release += model::kCabinRest;
         } else {
             const int32_t rest = fields_.Int(p, 66, 4);
-            release += rest >= 720 ? rest - 59 : 660;
+            release += rest >= 720 ? rest - 59 : model::kPilotRest;
         }
         CheckInNoEarlierThan(release - kPrevDaysMinutes);
 
@@ -249,7 +250,7 @@ private:
             if (!w) break;
             const int32_t dutyStart = fields_.Int(p, 78 + 24 * k, 4);
             int32_t length = fields_.Int(p, 90 + 24 * k, 4) - dutyStart;
-            if (length < 0) length += 1440;
+            if (length < 0) length += base::kMinutesPerDay;
             Day(*w)[model::kPrevDutyStart] = dutyStart;
             Day(*w)[model::kPrevDutyLength] = length;
         }
@@ -275,7 +276,7 @@ private:
         }
 
         int32_t length = end - start;
-        if (length < 0) length += 1440;
+        if (length < 0) length += base::kMinutesPerDay;
         int64_t span = to.DaysSince(from);
         // Overnight, 22:00 to 06:00, is one day's work; a two-day course 09:00 to 17:00 is two.
         if (span == 1 && end < start) span = 0;

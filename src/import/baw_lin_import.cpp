@@ -8,6 +8,7 @@
 #include "model/activity_codes.h"
 #include "rules/assignment.h"
 #include "rules/gestures.h"
+#include "base/time_text.h"
 
 namespace lw::import {
 
@@ -64,7 +65,7 @@ std::optional<BawLinEntry> ParseEntry(const model::Document& doc, std::string_vi
     e.lastDay = *last;
     e.start = Number(text.substr(24, 4));
     e.end = Number(text.substr(34, 4));
-    if (e.start > 1440 || e.end > 1440) return std::nullopt;
+    if (e.start > base::kMinutesPerDay || e.end > base::kMinutesPerDay) return std::nullopt;
     return e;
 }
 
@@ -270,14 +271,14 @@ struct Placer {
         const int32_t last = run ? std::min(e.lastDay, doc.DayCount - 1) : e.firstDay;
         for (int32_t d = e.firstDay; d <= last; ++d) p.days.push_back(d);
         // One day's time: an entry ending on a later date than it starts passes midnight.
-        const int32_t minutes = !run && e.lastDay > e.firstDay ? e.end + 1440 - e.start
+        const int32_t minutes = !run && e.lastDay > e.firstDay ? e.end + base::kMinutesPerDay - e.start
                                 : e.end >= e.start            ? e.end - e.start
-                                                              : e.end + 1440 - e.start;
+                                                              : e.end + base::kMinutesPerDay - e.start;
         model::TAbsence& a = p.button.activity;
         a.Code = match->code;
         a.ExtractCode = e.code;
         a.StartTime = e.start;
-        a.EndTime = e.start + minutes > 1440 ? e.start + minutes - 1440 : e.start + minutes;
+        a.EndTime = e.start + minutes > base::kMinutesPerDay ? e.start + minutes - base::kMinutesPerDay : e.start + minutes;
         a.Credit = match->credit;
         a.HardTime = match->hardTime;
         a.ContainsDuty = match->containsDuty;

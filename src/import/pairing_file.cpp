@@ -18,6 +18,7 @@
 #include "model/document.h"
 #include "model/pair.h"
 #include "base/time_text.h"
+#include "model/rest_rules.h"
 
 namespace lw::import {
 
@@ -184,13 +185,13 @@ private:
         work_.SourceLine.append(line);
         work_.SourceLine.push_back('\n');
         int32_t report = Num(line, 78, 4);
-        if (report == 1440) report = 0;
+        if (report == base::kMinutesPerDay) report = 0;
         work_.ReportTime = report;
         work_.Tafb = Num(line, 107, 5);
         const int64_t release = int64_t{report} + work_.Tafb;
-        work_.PairLength = Days8(release / 1440 + 1);
+        work_.PairLength = Days8(release / base::kMinutesPerDay + 1);
         // The release as a clock time 1..1440 on its own day.
-        work_.ReleaseTime = static_cast<int32_t>(release > 1440 ? release - (release - 1) / 1440 * 1440 : release);
+        work_.ReleaseTime = static_cast<int32_t>(release > base::kMinutesPerDay ? release - (release - 1) / base::kMinutesPerDay * base::kMinutesPerDay : release);
         work_.RestAfter = Num(line, 145, 4);
         work_.TotalCredit = Num(line, 299, 4);
         work_.LateRelease = line[112] == 'Y';
@@ -262,8 +263,8 @@ private:
 
         // Pilots crossing three or more time zones on the duty need the longer rest after it.
         if (doc_.CrewGroup == model::kCaptains || doc_.CrewGroup == model::kFirstOfficers) {
-            const int64_t elapsed = start < end ? int64_t{end} - start : 1440 - int64_t{start} + end;
-            work_.RestAfter = std::llabs(elapsed - duty) >= 180 ? 780 : 660;
+            const int64_t elapsed = start < end ? int64_t{end} - start : base::kMinutesPerDay - int64_t{start} + end;
+            work_.RestAfter = std::llabs(elapsed - duty) >= 180 ? model::kPilotLongRest : model::kPilotRest;
         }
         return Result::Done;
     }
@@ -319,7 +320,7 @@ void TidyPairings(std::vector<model::TPair>& pairs) {
                 p.DailyCredit[last] = SaturatingAdd(p.DailyCredit[last], int64_t{p.TotalCredit} - sum);
             }
         }
-        p.PairLength = Days8((int64_t{p.ReportTime} + p.Tafb - 1) / 1440 + 1);
+        p.PairLength = Days8((int64_t{p.ReportTime} + p.Tafb - 1) / base::kMinutesPerDay + 1);
         if (p.Tafb < 900 && p.ReleaseTime < p.ReportTime && p.ReleaseTime < 120) p.LateRelease = true;
     }
 }
@@ -432,17 +433,17 @@ void ApplyDaylightSaving(model::Document& doc) {
         model::TPair& p = doc.Pairings[static_cast<size_t>(i)];
         const auto first = std::find_if(p.DayStatus.begin(), p.DayStatus.end(), [](int32_t s) { return s != 0; });
         if (first == p.DayStatus.end()) continue;
-        const int64_t dayStart = int64_t{first - p.DayStatus.begin()} * 1440;
+        const int64_t dayStart = int64_t{first - p.DayStatus.begin()} * base::kMinutesPerDay;
         const int64_t report = dayStart + p.ReportTime;
         const int64_t release = report + p.Tafb;
         if (report >= doc.DstChangeTime || release < doc.DstChangeTime) continue;
         int64_t shifted = int64_t{p.ReleaseTime} + doc.DstShift;
-        if (shifted > 1440)
-            shifted -= 1440;
+        if (shifted > base::kMinutesPerDay)
+            shifted -= base::kMinutesPerDay;
         else if (shifted < 1)
-            shifted += 1440;
+            shifted += base::kMinutesPerDay;
         p.ReleaseTime = static_cast<int32_t>(shifted);
-        p.PairLength = Days8((int64_t{p.ReportTime} + p.Tafb + doc.DstShift - 1) / 1440 + 1);
+        p.PairLength = Days8((int64_t{p.ReportTime} + p.Tafb + doc.DstShift - 1) / base::kMinutesPerDay + 1);
     }
 }
 

@@ -13,6 +13,7 @@
 #include "model/capacities.h"
 #include "model/document.h"
 #include "base/time_text.h"
+#include "model/blocking_rules.h"
 
 namespace lw::import {
 
@@ -30,8 +31,8 @@ constexpr size_t kCodesColumn = 77, kCodesWidth = 12;
 constexpr size_t kGroupCodeLength = 9;
 
 // Check pilots fly a fixed 80:00 to 85:00 unless their block is reduced.
-constexpr int32_t kCheckPilotMinBlock = 4800;
-constexpr int32_t kCheckPilotMaxBlock = 5100;
+constexpr int32_t kCheckPilotMinBlock = model::blocking::kCheckPilotMemberMin;
+constexpr int32_t kCheckPilotMaxBlock = model::blocking::kCheckPilotMemberMax;
 
 // One member as read from the file, put into the crew table only when the whole file is good.
 struct Member {

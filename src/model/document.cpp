@@ -64,16 +64,20 @@ void Document::DeleteAll() {
     Log("EndDeleteAll\n");
 }
 
+void Document::ResetBlockingRules() {
+    StartSetting = blocking::kStartSetting;
+    AvgBlock = blocking::kAvgBlock;
+    MaxBlock = blocking::kMaxBlock;
+    MinBlock = blocking::kMinBlock;
+    ReducedMax = blocking::kReducedMax;
+    ReducedMin = blocking::kReducedMin;
+    ReducedMinDaysOff = blocking::kReducedMinDaysOff;
+    CheckPilotMax = blocking::kCheckPilotMax;
+}
+
 void Document::ResetSettings() {
     FileVariant = kWorkingFile;
-    StartSetting = 1;
-    AvgBlock = 4650;
-    MaxBlock = 4800;
-    MinBlock = 4500;
-    ReducedMax = 3420;
-    ReducedMin = 2820;
-    ReducedMinDaysOff = 12;
-    CheckPilotMax = 5400;
+    ResetBlockingRules();
     CurrentFileName.clear();
     GroupCode.clear();
     for (auto& s : DocStrings) s.clear();
@@ -158,7 +162,7 @@ bool Document::SetupDaylightSaving() {
         for (int d = 0; d < days; ++d) {
             if (DayDate[static_cast<size_t>(d)].month != 3 || !isSunday(d)) continue;
             if (++sundays == 2) {
-                DstChangeTime = d * 1440 + 120;
+                DstChangeTime = d * base::kMinutesPerDay + 120;
                 DstShift = 60;
                 return true;
             }
@@ -168,7 +172,7 @@ bool Document::SetupDaylightSaving() {
     if (month == 11) {
         for (int d = 0; d < days; ++d) {
             if (DayDate[static_cast<size_t>(d)].month == 11 && isSunday(d)) {
-                DstChangeTime = d * 1440 + 120;
+                DstChangeTime = d * base::kMinutesPerDay + 120;
                 DstShift = -60;
                 return true;
             }

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "model/blocking_rules.h"
 #include "model/capacities.h"
 #include "base/date.h"
 #include "model/history.h"
@@ -75,16 +76,16 @@ public:
     std::string GroupCode;
 
     // ---- blocking rules
-    int32_t StartSetting = 1;
-    int32_t AvgBlock = 4650;
-    int32_t MaxBlock = 4800;
-    int32_t MinBlock = 4500;
+    int32_t StartSetting = blocking::kStartSetting;
+    int32_t AvgBlock = blocking::kAvgBlock;
+    int32_t MaxBlock = blocking::kMaxBlock;
+    int32_t MinBlock = blocking::kMinBlock;
     int32_t DaysOffBlockHolder = 0;
     int32_t DaysOffReserve = 0;
-    int32_t ReducedMax = 3420;
-    int32_t ReducedMin = 2820;
-    int32_t ReducedMinDaysOff = 12;
-    int32_t CheckPilotMax = 5400;
+    int32_t ReducedMax = blocking::kReducedMax;
+    int32_t ReducedMin = blocking::kReducedMin;
+    int32_t ReducedMinDaysOff = blocking::kReducedMinDaysOff;
+    int32_t CheckPilotMax = blocking::kCheckPilotMax;
     std::array<int32_t, 4> ExtraMonthSettings{};
 
     // ---- state and texts
@@ -155,6 +156,8 @@ private:
     Document(const Document&) = default;
     // Everything DeleteAll sets but the tables.
     void ResetSettings();
+    // The block-hour settings back to what a new month starts from.
+    void ResetBlockingRules();
 
     int32_t today_ = 0;
 };

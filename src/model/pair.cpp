@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "base/time_text.h"
+
 namespace lw::model {
 
 void TPair::Reset() {
@@ -26,7 +28,7 @@ void TPair::Reset() {
     SourceLine.clear();
     Layovers.clear();
     BaseEqpCode.clear();
-    RestAfter = 660;
+    RestAfter = kPilotRest;
 }
 
 void TPair::DeriveWorkDays() {
@@ -50,8 +52,8 @@ bool TPair::Validate(int dayCount) {
     for (int d = 0; d < days; ++d) sum += DailyCredit[d];
     if (sum != TotalCredit) fail("Credit for each Day does not add up to Total Credit\n");
 
-    if (ReleaseTime == 0) ReleaseTime = 1440;
-    if (ReportTime < 0 || ReportTime > 1440) fail("Duty Start Time < 00:01 or > 24:00. ");
+    if (ReleaseTime == 0) ReleaseTime = base::kMinutesPerDay;
+    if (ReportTime < 0 || ReportTime > base::kMinutesPerDay) fail("Duty Start Time < 00:01 or > 24:00. ");
     if (PairLength <= 0 || PairLength >= 32) fail("Pairing Length < 1 day or > 31 days. ");
 
     bool operates = false;
@@ -70,7 +72,7 @@ bool TPair::Validate(int dayCount) {
             std::snprintf(buf, sizeof buf, "Daily HardTime < 00:00 on Day %d. ", shown);
             fail(buf);
         }
-        if (DailyStart[d] < 0 || DailyStart[d] >= 1440) {
+        if (DailyStart[d] < 0 || DailyStart[d] >= base::kMinutesPerDay) {
             std::snprintf(buf, sizeof buf, "Daily Start Time < 00:00 or > 23:59 on Day %d. ", shown);
             fail(buf);
         }

@@ -3,12 +3,17 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "model/capacities.h"
+#include "model/rest_rules.h"
 
 namespace lw::model {
 
 using MonthArray = std::array<int32_t, kMonthDays>;
+
+// The mark in a cabin pairing's text that asks for a French-speaking member on board.
+inline constexpr std::string_view kFrenchPairingMarker = "FRENCH PAIRING";
 
 class TPair {
 public:
@@ -34,7 +39,7 @@ public:
     MonthArray DailyCredit{};
     MonthArray DailySpare{};  // checkers' working value, not saved
     int32_t FatigueUnits = 0;
-    int32_t RestAfter = 660;
+    int32_t RestAfter = kPilotRest;
     bool LateRelease = false;
     bool UsaSegments = false;
     int8_t PairMark = 0;  // filter selection, not saved
@@ -47,9 +52,11 @@ public:
     std::string BaseEqpCode;
     int32_t PairStamp = 0;  // day number the record was made
 
-    // Clears everything but PairNote, PairFlag and PairStamp; RestAfter back to 660.
+    // Clears everything but PairNote, PairFlag and PairStamp; RestAfter back to the pilot rest.
     void Reset();
     void CopyFrom(const TPair& other) { *this = other; }
+    // A pairing that needs a French speaker among its cabin.
+    bool IsFrenchPairing() const { return PairText.find(kFrenchPairingMarker) != std::string::npos; }
 
     // Checks the record against the month of dayCount days; the verdict goes to IsValid,
     // the complaints to ValidationText. Also derives WorkDays, LateRelease, UsaSegments.

@@ -65,6 +65,8 @@ void TPilot::Reset() {
     Phone2.clear();
     QuickNotes.clear();
     IllegalText.clear();
+    TwoCaptainClash = false;
+    IllegalRunFromLastMonth = false;
     RuleLog.clear();
     SavedFilters.clear();
     BidText.clear();
@@ -85,8 +87,10 @@ void TPilot::Reset() {
 void TPilot::CopyFrom(const TPilot& other) {
     if (this == &other) return;
     std::string keep = std::move(WarningText);
+    const bool keepRun = WarningRunFromLastMonth;
     *this = other;
     WarningText = std::move(keep);
+    WarningRunFromLastMonth = keepRun;
 }
 
 void TPilot::UpdateLongLeave(int dayCount) {

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 
+#include "base/time_text.h"
 #include "model/capacities.h"
 
 namespace lw::model {
@@ -61,8 +62,13 @@ public:
     std::string Phone1, Phone2;
     std::string QuickNotes;
     std::string IllegalText;  // not saved
+    // Shares a two-captain pairing with another 60+ or medical captain; set with IllegalText, not saved.
+    bool TwoCaptainClash = false;
+    // Its consecutive-days run reaches back into last month; set with IllegalText, not saved.
+    bool IllegalRunFromLastMonth = false;
     std::string RuleLog;      // not saved
     std::string WarningText;  // not saved, not copied, not reset
+    bool WarningRunFromLastMonth = false;  // as above, kept with WarningText
     std::string SavedFilters;
     std::string BidText;
     std::string RosterStatus;
@@ -108,6 +114,10 @@ public:
     void SetSettingsArray(const std::array<int32_t, kSettingsCount>& values);
 
     void Reset();
+    void ClearWarnings() {
+        WarningText.clear();
+        WarningRunFromLastMonth = false;
+    }
     // Every field and day entry but WarningText.
     void CopyFrom(const TPilot& other);
 
@@ -135,7 +145,7 @@ struct TAbsence {
     bool InToolbox = false;
 
     // Time away from base: end - start, plus a day when it runs past midnight.
-    int32_t Tafb() const { return EndTime - StartTime < 0 ? EndTime - StartTime + 1440 : EndTime - StartTime; }
+    int32_t Tafb() const { return EndTime - StartTime < 0 ? EndTime - StartTime + base::kMinutesPerDay : EndTime - StartTime; }
     bool operator==(const TAbsence&) const = default;
 };
 

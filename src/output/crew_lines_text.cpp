@@ -4,6 +4,7 @@
 
 #include "base/time_text.h"
 #include "output/block_text.h"
+#include "model/rest_rules.h"
 
 namespace lw::output {
 
@@ -27,9 +28,9 @@ bool IsFree(const TPilot& p, int d) { return p.DayAssignment[static_cast<size_t>
 // (an hour more for cabin crew), one day per 1440 minutes while the days are free.
 int CarryInDays(const Document& doc, const TPilot& p) {
     const int days = MonthDayCount(doc);
-    int64_t left = int64_t{p.LegalCheckIn} - 660 - (doc.IsFlightAttendants() ? 60 : 0);
+    int64_t left = int64_t{p.LegalCheckIn} - model::MinimumRest(doc.IsFlightAttendants());
     int d = 0;
-    for (; left > 0 && d < days && IsFree(p, d); ++d) left -= 1440;
+    for (; left > 0 && d < days && IsFree(p, d); ++d) left -= base::kMinutesPerDay;
     return d;
 }
 

@@ -10,6 +10,7 @@
 
 #include "base/date.h"
 #include "import/crewtrac_codes.h"
+#include "base/time_text.h"
 #include "persist/file_set.h"
 
 namespace lw::output {
@@ -70,7 +71,7 @@ bool ReserveBlock(const TPilot& p, int dayCount) { return p.IsReserve(dayCount);
 // The copy gets its draft credit day on the first free day after the carried-in and pairing
 // work; false when there is no room.
 bool InsertDraftCredit(const Document& doc, TPilot& p) {
-    int busy = p.CreditCarriedIn > 0 ? p.LegalCheckIn / 1440 + 1 : 0;
+    int busy = p.CreditCarriedIn > 0 ? p.LegalCheckIn / base::kMinutesPerDay + 1 : 0;
     for (int d = 0; d < doc.DayCount; ++d) {
         const int32_t cell = p.DayAssignment[static_cast<size_t>(d)];
         if (cell >= 0 && cell <= doc.LastPairIndex) {
@@ -163,10 +164,10 @@ std::string CrewTracDayEntry(const Document& doc, const TPilot& p, int& d, bool&
     if (cell != model::kDayActivity || p.DayExtractCode[day] == "--") return "";
     int32_t start = p.DayActivity[day][model::kActStart];
     int32_t end = start + p.DayActivity[day][model::kActDuration];
-    if (end > 1440) end -= 1440;
+    if (end > base::kMinutesPerDay) end -= base::kMinutesPerDay;
     if (start < 0) {
         start = 1;
-        end = 1440;
+        end = base::kMinutesPerDay;
     }
     if (doc.DayDate[day].month == 0) dateError = true;
     const std::string kind = CrewTracReserveKind(p.DayExtractCode[day]);

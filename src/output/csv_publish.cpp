@@ -84,8 +84,8 @@ std::string PlannedAbsencesCsv(const Document& doc) {
             int64_t end = int64_t{start} + a[model::kActDuration];
             size_t endDay = static_cast<size_t>(d);
             // Work past midnight ends on the next day's date, even the day after the month.
-            if (end > 1440) {
-                end -= 1440;
+            if (end > base::kMinutesPerDay) {
+                end -= base::kMinutesPerDay;
                 ++endDay;
             }
             const int32_t endTime = static_cast<int32_t>(std::clamp<int64_t>(end, INT32_MIN, INT32_MAX));

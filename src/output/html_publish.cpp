@@ -56,7 +56,7 @@ std::string DayCells(const Document& doc, const TPilot& p) {
         } else if (IsActivity(p, d)) {
             const model::DayValues& a = p.DayActivity[static_cast<size_t>(d)];
             put(d, Cell(p.DayCode[static_cast<size_t>(d)]));
-            if (int64_t{a[model::kActStart]} + a[model::kActDuration] > 1440) put(d + 1, kArrowCell);
+            if (int64_t{a[model::kActStart]} + a[model::kActDuration] > base::kMinutesPerDay) put(d + 1, kArrowCell);
         }
     }
     std::string out;

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <string_view>
 
+#include "base/time_text.h"
 #include "output/block_text.h"
 #include "output/pairing_reports.h"
 #include "output/selected_blocks_text.h"
@@ -73,7 +74,7 @@ BlockRow CrewRow(const model::Document& doc, int crew, int printed, bool printXe
     block = std::max(block, 0);
     const int32_t carried = p.CreditCarriedIn + p.DraftCredits + p.ExtraCredits;
     row.credit = Printf("%02d:%02d %d:%02d", block / 60, block % 60, carried / 60, std::abs(carried % 60));
-    if (p.LegalCheckIn > 660) row.carryInWidth = static_cast<int>((int64_t{p.LegalCheckIn} - 660) * kBlockColumn / 1440);
+    if (p.LegalCheckIn > 660) row.carryInWidth = static_cast<int>((int64_t{p.LegalCheckIn} - 660) * kBlockColumn / base::kMinutesPerDay);
 
     row.days.resize(static_cast<size_t>(days));
     for (int d = 0; d < days; ++d) {

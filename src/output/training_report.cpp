@@ -43,8 +43,10 @@ std::string TrainingReportText(const model::Document& doc) {
 
 bool WriteTrainingReport(const model::Document& doc, platform::Interaction& ui, const std::filesystem::path& file,
                          platform::FileOps& ops) {
-    std::string error;
-    switch (platform::WriteFileAtomically(file, TrainingReportText(doc), &error, ops)) {
+    int error = 0;
+    platform::WriteOptions options;
+    options.errorCode = &error;
+    switch (platform::WriteFileAtomically(file, TrainingReportText(doc), nullptr, ops, options)) {
         case platform::WriteResult::Ok:
             return true;
         case platform::WriteResult::CannotCreate:

@@ -60,7 +60,7 @@ CopyOutcome WriteCopy(const Document& doc, platform::Interaction& ui, const Copy
 // The steps both commands take before the copy: the two-captain marks, the report, the name
 // check, the save.
 bool NamedAndSaved(Document& doc, platform::Interaction& ui, const std::function<bool()>& beforeSave,
-                   platform::FileOps& ops) {
+                   platform::FileOps& ops, const MonthSave& save) {
     // The file keeps no two-captain marks: any a reload lost are put back before the month is
     // reported and saved.
     rules::FlagTwoCaptPairs(doc);
@@ -71,6 +71,7 @@ bool NamedAndSaved(Document& doc, platform::Interaction& ui, const std::function
     }
     if (beforeSave && !beforeSave()) return false;
     // The copy is made from the file; a month that could not be saved gives no copy.
+    if (save) return save(doc);
     return persist::SaveSchedule(doc, ui, doc.CurrentFileName, model::kWorkingFile, ops);
 }
 
@@ -116,13 +117,13 @@ void StripPersonalData(Document& doc, int lastDay) {
 }
 
 CopyOutcome SaveForViewer(Document& doc, platform::Interaction& ui, const ViewerStageChooser& chooseStage,
-                          platform::FileOps& ops) {
+                          platform::FileOps& ops, const MonthSave& save) {
     std::optional<int> stage;
     auto choose = [&] {
         stage = chooseStage();
         return stage && !ViewerPrefix(*stage).empty();
     };
-    if (!NamedAndSaved(doc, ui, choose, ops)) return {};
+    if (!NamedAndSaved(doc, ui, choose, ops, save)) return {};
     CopyPlan plan;
     plan.target = ViewerCopyPath(doc.CurrentFileName, *stage);
     plan.kind = *stage;
@@ -134,8 +135,9 @@ CopyOutcome SaveForViewer(Document& doc, platform::Interaction& ui, const Viewer
     return WriteCopy(doc, ui, plan, ops);
 }
 
-CopyOutcome SaveForCompany(Document& doc, platform::Interaction& ui, platform::FileOps& ops) {
-    if (!NamedAndSaved(doc, ui, nullptr, ops)) return {};
+CopyOutcome SaveForCompany(Document& doc, platform::Interaction& ui, platform::FileOps& ops,
+                           const MonthSave& save) {
+    if (!NamedAndSaved(doc, ui, nullptr, ops, save)) return {};
     CopyPlan plan;
     plan.target = CompanyCopyPath(doc.CurrentFileName);
     plan.kind = model::kWorkingFile;

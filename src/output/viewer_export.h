@@ -40,13 +40,17 @@ struct CopyOutcome {
     std::filesystem::path path;  // the copy, once written
 };
 
+// How the caller saves the month itself before the copy: with the month's lock and the check
+// that no other planner saved it since it was read. Empty: a plain save (a month nobody shares).
+using MonthSave = std::function<bool(model::Document&)>;
+
 // "Save for Viewer...": the exceptions report, the name check, the stage dialog, the save,
 // the copy, and the offer to mail it.
 CopyOutcome SaveForViewer(model::Document& doc, platform::Interaction& ui, const ViewerStageChooser& chooseStage,
-                          platform::FileOps& ops = platform::RealFileOps());
+                          platform::FileOps& ops = platform::RealFileOps(), const MonthSave& save = {});
 
 // "Finalize and Save for Company...": the same without a stage; the shared notes stay.
 CopyOutcome SaveForCompany(model::Document& doc, platform::Interaction& ui,
-                           platform::FileOps& ops = platform::RealFileOps());
+                           platform::FileOps& ops = platform::RealFileOps(), const MonthSave& save = {});
 
 }  // namespace lw::output

@@ -11,6 +11,7 @@
 #include "platform/atomic_file.h"
 #include "persist/object_stream.h"
 #include "platform/interaction.h"
+#include "model/blocking_rules.h"
 
 namespace lw::persist {
 
@@ -498,7 +499,7 @@ LoadResult DecodeSchedule(std::string_view bytes, Document& doc) {
         r.ReadText(doc.DocTexts[model::kSharedNotesText]);
         for (int i = 23; i < model::kDocTexts; ++i) r.ReadText(doc.DocTexts[static_cast<size_t>(i)]);
     }
-    if (doc.CheckPilotMax == 0) doc.CheckPilotMax = 5400;
+    if (doc.CheckPilotMax == 0) doc.CheckPilotMax = model::blocking::kCheckPilotMax;
 
     bool endFound = true;
     if (version == "25" || newerThan("25")) {

@@ -310,7 +310,6 @@ ReadStatus ReadFileTail(const std::filesystem::path& path, size_t maxBytes, std:
     return ok ? ReadStatus::Ok : ReadStatus::ReadFailed;
 }
 
-bool IsDiskFull(const std::string& error) { return error.find(std::strerror(ENOSPC)) != std::string::npos; }
 bool IsDiskFull(int errorCode) { return errorCode == ENOSPC || errorCode == EDQUOT; }
 
 }  // namespace lw::platform

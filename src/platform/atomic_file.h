@@ -54,7 +54,6 @@ int RemoveStaleTempFiles(const std::filesystem::path& folder);
 void CopyFileAttributes(int handle, const std::filesystem::path& from);
 
 // Whether the reason a write gave is a full disk (the planner is told to try another place).
-bool IsDiskFull(const std::string& error);
 bool IsDiskFull(int errorCode);
 
 // Reads a whole file. False (with the reason) when it cannot be opened or read.

@@ -26,6 +26,13 @@ struct ListOptions {
     std::function<std::optional<std::vector<std::string>>(std::string_view line)> onDoubleClick;
 };
 
+// The caller's words for the two answers of a Yes/No/Cancel question, and what Cancel means.
+struct ChoiceWords {
+    std::string_view yes;     // "Open Read-Only"
+    std::string_view no;      // "Open Anyway"
+    std::string_view cancel;  // "do not open it"
+};
+
 struct FileRequest {
     std::string title;        // dialog title, e.g. "Load ToolBox Absences"
     std::string filter;       // "Name(*.box)|*.box|All Files (*.*)|*.*"
@@ -42,6 +49,15 @@ public:
     // A modal question; No (or Cancel) must leave the document unchanged.
     virtual Answer Ask(std::string_view text, std::string_view title, Buttons buttons = Buttons::YesNo,
                        Icon icon = Icon::Question) = 0;
+    // A Yes/No/Cancel question whose buttons carry the caller's words. Where buttons cannot be
+    // named, the words are written under the question.
+    virtual Answer AskChoice(std::string_view text, std::string_view title, const ChoiceWords& words,
+                             Icon icon = Icon::Question) {
+        std::string named(text);
+        named.append("\n\nYes: ").append(words.yes).append("\nNo: ").append(words.no);
+        named.append("\nCancel: ").append(words.cancel);
+        return Ask(named, title, Buttons::YesNoCancel, icon);
+    }
     // File choosers; nullopt / empty when cancelled.
     virtual std::optional<std::string> ChooseOpenFile(const FileRequest& request) = 0;
     virtual std::vector<std::string> ChooseOpenFiles(const FileRequest& request) = 0;

@@ -4,6 +4,8 @@
 #include <cstdlib>
 
 #include "rules/block_checks.h"
+#include "model/rest_rules.h"
+#include "base/time_text.h"
 
 namespace lw::rules {
 
@@ -13,10 +15,9 @@ using model::Document;
 using model::TPair;
 using model::TPilot;
 
-constexpr int32_t kDayMinutes = 1440;
-constexpr int32_t kNoNextWork = model::kDayCells * kDayMinutes;  // 62 days: nothing after
-constexpr int32_t kComfortableRest = 720;                         // below it the planner is asked
-constexpr std::string_view kFrenchMarker = "FRENCH PAIRING";
+using base::kMinutesPerDay;
+constexpr int32_t kNoNextWork = model::kDayCells * kMinutesPerDay;  // 62 days: nothing after
+using model::kComfortableRest;
 constexpr int kMaxCabinSiblings = 10;
 
 bool ValidCrew(const Document& doc, int crew) { return crew >= 0 && crew < doc.CrewCount && crew < model::kCrewRows; }
@@ -30,11 +31,9 @@ const TPair* PairingAt(const Document& doc, int32_t index) {
     return ValidPair(doc, index) ? &doc.Pairings[static_cast<size_t>(index)] : nullptr;
 }
 
-int32_t HardMinimumRest(const Document& doc) { return doc.IsFlightAttendants() ? 600 : 660; }
+int32_t HardMinimumRest(const Document& doc) { return model::HardMinimumRest(doc.IsFlightAttendants()); }
 
 int DayOfMonth(const Document& doc, int day) { return ValidCell(day) ? doc.DayDate[static_cast<size_t>(day)].day : 0; }
-
-bool IsFrenchPairing(const TPair& q) { return q.PairText.find(kFrenchMarker) != std::string::npos; }
 
 struct RestFinding {
     bool tooShort = false;
@@ -56,19 +55,19 @@ RestFinding JudgeRest(const Document& doc, const TPilot& p, const TPair& q, int 
     const int32_t minimum = HardMinimumRest(doc);
 
     // Work before: the nearest day that is not free. Without any, last month's check-in decides.
-    int32_t release = p.LegalCheckIn - (cabin ? 720 : 660);
+    int32_t release = p.LegalCheckIn - model::MinimumRest(cabin);
     int32_t previousStart = 0;
     bool warnBefore = true;
     for (int i = day - 1; i >= 0; --i) {
         const int32_t cell = p.DayAssignment[static_cast<size_t>(i)];
         if (const TPair* r = cell >= 0 ? PairingAt(doc, cell) : nullptr) {
-            previousStart = i * kDayMinutes + r->ReportTime;
+            previousStart = i * kMinutesPerDay + r->ReportTime;
             release = previousStart + r->Tafb;
             break;
         }
         if (cell == model::kDayActivity) {
             const model::DayValues& v = p.DayActivity[static_cast<size_t>(i)];
-            previousStart = i * kDayMinutes + v[model::kActStart];
+            previousStart = i * kMinutesPerDay + v[model::kActStart];
             if (v[model::kActContainsDuty]) {
                 release = previousStart + v[model::kActDuration];
             } else {
@@ -85,18 +84,18 @@ RestFinding JudgeRest(const Document& doc, const TPilot& p, const TPair& q, int 
     for (int i = day + 1; i < doc.DayCount + 31 && i < model::kDayCells; ++i) {
         const int32_t cell = p.DayAssignment[static_cast<size_t>(i)];
         if (const TPair* r = cell >= 0 ? PairingAt(doc, cell) : nullptr) {
-            nextStart = i * kDayMinutes + r->ReportTime;
+            nextStart = i * kMinutesPerDay + r->ReportTime;
             break;
         }
         if (cell == model::kDayActivity) {
             const model::DayValues& v = p.DayActivity[static_cast<size_t>(i)];
-            nextStart = i * kDayMinutes + v[model::kActStart];
-            if (!v[model::kActContainsDuty]) nextStart += cabin ? 720 : 660;
+            nextStart = i * kMinutesPerDay + v[model::kActStart];
+            if (!v[model::kActContainsDuty]) nextStart += model::MinimumRest(cabin);
             break;
         }
     }
 
-    int32_t start = day * kDayMinutes + q.ReportTime;
+    int32_t start = day * kMinutesPerDay + q.ReportTime;
     int32_t end = start + q.Tafb;
     if (doc.DstShift != 0) {
         if (previousStart < doc.DstChangeTime && start >= doc.DstChangeTime) {
@@ -132,7 +131,7 @@ std::vector<int> CabinSiblings(const Document& doc, int pair) {
 
 // Holders of the other cabin positions of a French trip must be judged again.
 void MarkCabinHoldersStale(Document& doc, int pair, int day) {
-    if (!doc.IsFlightAttendants() || !IsFrenchPairing(doc.Pairings[static_cast<size_t>(pair)])) return;
+    if (!doc.IsFlightAttendants() || !doc.Pairings[static_cast<size_t>(pair)].IsFrenchPairing()) return;
     for (int c : CabinSiblingHolders(doc, pair, day)) doc.Crew[static_cast<size_t>(c)].RulesChecked = 0;
 }
 
@@ -175,21 +174,21 @@ int CountIllegalDays(const Document& doc, const TPilot& p) {
 
 // The rest walk of the trial: every piece of work must start after the rest of the one before.
 bool TrialRestHolds(const Document& doc, const TPilot& p, int pair, int day) {
-    const int32_t rest = doc.IsFlightAttendants() ? 720 : 660;
+    const int32_t rest = model::MinimumRest(doc.IsFlightAttendants());
     int32_t earliest = p.LegalCheckIn;
     for (int i = 0; i < model::kDayCells; ++i) {
         const int32_t cell = i == day ? pair : p.DayAssignment[static_cast<size_t>(i)];
         if (const TPair* r = cell >= 0 ? PairingAt(doc, cell) : nullptr) {
-            const int32_t report = i * kDayMinutes + r->ReportTime;
+            const int32_t report = i * kMinutesPerDay + r->ReportTime;
             if (report < earliest) return false;
             earliest = report + r->Tafb + rest;
         } else if (cell == model::kDayActivity) {
             const model::DayValues& v = p.DayActivity[static_cast<size_t>(i)];
             if (v[model::kActContainsDuty]) {
-                const int32_t start = i * kDayMinutes + v[model::kActStart];
+                const int32_t start = i * kMinutesPerDay + v[model::kActStart];
                 if (start < earliest) return false;
                 earliest = start + v[model::kActDuration] + rest;
-            } else if (i * kDayMinutes < earliest - rest) {
+            } else if (i * kMinutesPerDay < earliest - rest) {
                 return false;
             }
         }
@@ -377,7 +376,7 @@ FrenchCabinCheck JudgeFrenchCabin(const Document& doc, int crew, int pair, int d
     FrenchCabinCheck check;
     check.reference = crew;
     if (!ValidCrew(doc, crew) || !ValidPair(doc, pair) || !ValidCell(day)) return check;
-    if (!IsFrenchPairing(doc.Pairings[static_cast<size_t>(pair)]) || doc.Crew[static_cast<size_t>(crew)].LanguageBits != 0)
+    if (!doc.Pairings[static_cast<size_t>(pair)].IsFrenchPairing() || doc.Crew[static_cast<size_t>(crew)].LanguageBits != 0)
         return check;
     const std::vector<int> siblings = CabinSiblings(doc, pair);
     bool frenchHolder = false;

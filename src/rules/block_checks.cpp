@@ -44,7 +44,9 @@ void Check(Document& doc, int crew, const CabinIndex* cabin) {
     p.DayIllegal.fill(0);
     p.DayWarning.fill(0);
     p.IllegalText.clear();
-    p.WarningText.clear();
+    p.TwoCaptainClash = false;
+    p.IllegalRunFromLastMonth = false;
+    p.ClearWarnings();
     p.RuleLog.clear();
     if (doc.IsFlightAttendants())
         RunCabinChecks(doc, crew, p, cabin);
@@ -93,7 +95,7 @@ void CheckTwoCaptains(model::Document& doc) {
     for (int c = 0; c < doc.CrewCount; ++c) {
         TPilot& p = doc.Crew[static_cast<size_t>(c)];
         if (p.EmployeeNumber == -1) continue;
-        if (p.IllegalText.find("Both 60") != std::string::npos || p.IllegalText.find("Both MED") != std::string::npos)
+        if (p.TwoCaptainClash)
             CheckBlock(doc, c);
         if (p.LanguageBits == 0) continue;
         const char* finding = nullptr;
@@ -105,7 +107,10 @@ void CheckTwoCaptains(model::Document& doc) {
             if ((p.LanguageBits & 1) && (other->LanguageBits & 1)) finding = " Both 60 on 2 Capt Pair ";
             if ((p.LanguageBits & 2) && (other->LanguageBits & 2)) finding = " Both MED on 2 Capt Pair ";
         }
-        if (finding) p.IllegalText += finding;
+        if (finding) {
+            p.IllegalText += finding;
+            p.TwoCaptainClash = true;
+        }
     }
 }
 

@@ -6,11 +6,13 @@
 #include <vector>
 
 #include "rules/check_support.h"
+#include "model/rest_rules.h"
 
 namespace lw::rules::blockcheck {
 
 namespace {
 
+using model::kCabinRest;
 constexpr int32_t kLateReleaseRelief = 120;
 
 bool WorkedOutside(const TPilot& p, int w) { return PrevDay(p, w)[model::kPrevWorked] == 1; }
@@ -107,7 +109,7 @@ void CheckCabinRest(Document& doc, TPilot& p) {
         Flag(p.DayIllegal, d);
     };
     for (int d = 0; d <= last; ++d) {
-        const int32_t dayStart = d * kDayMinutes;
+        const int32_t dayStart = d * kMinutesPerDay;
         if (const TPair* q = PairOn(doc, p, d)) {
             const int32_t report = dayStart + q->ReportTime;
             const int32_t start = AdjustForClockChange(doc, previousStart, report);
@@ -232,7 +234,7 @@ void CheckFrenchCabin(Document& doc, int crew, const CabinIndex* index) {
     std::string days;
     for (int d = 0; d < doc.DayCount; ++d) {
         const TPair* q = PairOn(doc, p, d);
-        if (!q || q->PairText.find("FRENCH PAIRING") == std::string::npos) continue;
+        if (!q || !q->IsFrenchPairing()) continue;
         if (!FailsFrenchAsJunior(doc, crew, p.DayAssignment[static_cast<size_t>(d)], d, index)) continue;
         AppendDay(days, DayOfMonth(doc, d));
         Flag(p.DayIllegal, d);

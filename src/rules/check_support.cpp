@@ -6,19 +6,19 @@ namespace lw::rules::blockcheck {
 
 int WorkedDays(const TPair& q) {
     const int32_t release = q.ReportTime + q.Tafb;
-    int last = release / kDayMinutes;
-    if (release % kDayMinutes < 120 && last > 0) --last;
+    int last = release / kMinutesPerDay;
+    if (release % kMinutesPerDay < 120 && last > 0) --last;
     return std::max(last, 0) + 1;
 }
 
 int CalendarDays(int32_t report, int32_t length) {
     const int32_t release = report + length;
-    return std::max(1, (release + kDayMinutes - 1) / kDayMinutes);
+    return std::max(1, (release + kMinutesPerDay - 1) / kMinutesPerDay);
 }
 
 int SpanDays(int32_t end) {
-    if (end <= kDayMinutes) return 1;
-    return 1 + (end - kDayMinutes + kDayMinutes - 1) / kDayMinutes;
+    if (end <= kMinutesPerDay) return 1;
+    return 1 + (end - kMinutesPerDay + kMinutesPerDay - 1) / kMinutesPerDay;
 }
 
 base::CalendarDate DateOfDay(const Document& doc, int w) {

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "base/time_text.h"
 #include "model/document.h"
 
 namespace lw::rules::blockcheck {
@@ -16,10 +17,7 @@ using model::Document;
 using model::TPair;
 using model::TPilot;
 
-inline constexpr int kDayMinutes = 1440;
-// The least rest after a pairing's release.
-inline constexpr int32_t kPilotRest = 660;
-inline constexpr int32_t kCabinRest = 720;
+using base::kMinutesPerDay;
 inline constexpr int kLastDayCell = model::kDayCells - 1;  // day index 61
 inline constexpr int kLastExtendedDay = model::kExtendedDays - 1;  // w = 92
 inline constexpr int kMonthOffset = model::kPrevDays;  // w = d + 31

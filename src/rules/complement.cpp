@@ -130,7 +130,7 @@ void DropTrailingCaptPairingsLines(Document& doc) {
                 doc.Pairings[At(pair)].ReleaseInstance(d);
         }
         p.Reset();
-        p.WarningText.clear();
+        p.ClearWarnings();
         --doc.CrewCount;
     }
 }
@@ -145,7 +145,7 @@ int AddCaptPairingsLine(Document& doc) {
     const int row = doc.CrewCount++;
     TPilot& p = doc.Crew[At(row)];
     p.Reset();
-    p.WarningText.clear();
+    p.ClearWarnings();
     p.Name = kCaptPairingsName;
     p.EmployeeNumber = -1;
     return row;

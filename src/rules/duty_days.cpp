@@ -20,8 +20,8 @@ constexpr int kMapDays = 70;
 // The end of a period moved by the clock change when the change falls inside it.
 int32_t EndAcrossClockChange(const Document& doc, int w, int32_t start, int32_t length) {
     int32_t end = start + length;
-    const int32_t change = doc.DstChangeTime + kMonthOffset * kDayMinutes;
-    const int32_t absolute = w * kDayMinutes + start;
+    const int32_t change = doc.DstChangeTime + kMonthOffset * kMinutesPerDay;
+    const int32_t absolute = w * kMinutesPerDay + start;
     if (doc.DstShift != 0 && absolute < change && absolute + length >= change) end += doc.DstShift;
     return end;
 }
@@ -68,14 +68,14 @@ public:
         for (int k = first; k < kMapEnd / kBits; ++k) {
             const size_t at = static_cast<size_t>(k), out = static_cast<size_t>(k - kWindowWords);
             const uint64_t now = words_[at];
-            if (now != 0 && counts[out] + middle + counts[at] > kDayMinutes) {
+            if (now != 0 && counts[out] + middle + counts[at] > kMinutesPerDay) {
                 const uint64_t leaving = words_[out];
                 for (int j = 0; j < kBits; ++j) {
                     if (!(now >> j & 1)) continue;
                     const uint64_t upTo = j == kBits - 1 ? ~uint64_t{0} : (uint64_t{1} << (j + 1)) - 1;
                     const uint64_t stillIn = j == kBits - 1 ? 0 : leaving >> (j + 1);
-                    if (Count(stillIn) + middle + Count(now & upTo) > kDayMinutes)
-                        over[static_cast<size_t>((k * kBits + j) / kDayMinutes)] = true;
+                    if (Count(stillIn) + middle + Count(now & upTo) > kMinutesPerDay)
+                        over[static_cast<size_t>((k * kBits + j) / kMinutesPerDay)] = true;
                 }
             }
             middle += counts[at] - counts[out + 1];
@@ -181,10 +181,10 @@ void FindNightRests(DutyDays& days) {
         const int32_t start = days.assignStart[static_cast<size_t>(w)];
         const int32_t capped = std::min(start, 570);  // a start after 09:30 still had its night
         const bool early = capped < 450;              // before 07:30 the night was cut short
-        if (w * kDayMinutes + capped - previousEnd >= 540 && !early) days.lnr[static_cast<size_t>(w)] = true;
-        int32_t gap = w * kDayMinutes + 30 - previousEnd;
-        for (int x = w; gap >= kDayMinutes && x - 1 >= 0;) {
-            gap -= kDayMinutes;
+        if (w * kMinutesPerDay + capped - previousEnd >= 540 && !early) days.lnr[static_cast<size_t>(w)] = true;
+        int32_t gap = w * kMinutesPerDay + 30 - previousEnd;
+        for (int x = w; gap >= kMinutesPerDay && x - 1 >= 0;) {
+            gap -= kMinutesPerDay;
             days.lnr[static_cast<size_t>(--x)] = true;
         }
         previousEnd = days.AssignEnd(w);
@@ -196,11 +196,11 @@ void FindFreeDays(DutyDays& days) {
     for (int w = 0; w < kDays; ++w) {
         const bool has = days.HasAssign(w);
         if (!has && w != kSwitchCloseDay) continue;
-        const int32_t end = has ? days.AssignEnd(w) : w * kDayMinutes;
-        int32_t gap = w * kDayMinutes - previousEnd;
+        const int32_t end = has ? days.AssignEnd(w) : w * kMinutesPerDay;
+        int32_t gap = w * kMinutesPerDay - previousEnd;
         int count = 0;
         while (gap > 1409) {
-            gap -= kDayMinutes;
+            gap -= kMinutesPerDay;
             ++count;
         }
         if (w == kSwitchCloseDay) count = std::min(count, 1);
@@ -226,7 +226,7 @@ void FindEarlyLateNight(const Document& doc, DutyDays& days) {
         const int32_t start = days.assignStart[static_cast<size_t>(w)];
         const int32_t end = start + days.assignLength[static_cast<size_t>(w)];
         const bool early = start >= 120 && start <= 419;
-        const bool late = end >= 1440 && end <= 1559;
+        const bool late = end >= base::kMinutesPerDay && end <= 1559;
         const bool night = (start >= 780 && end >= 1560) || start < 120;
         days.eln[static_cast<size_t>(w)] = early || late || night;
     }
@@ -237,7 +237,7 @@ void FindOver24In48(DutyDays& days) {
     map.Clear();
     for (int w = 0; w < kMapDays; ++w) {
         if (!days.HasDuty(w)) continue;
-        const int32_t from = w * kDayMinutes + days.dutyStart[static_cast<size_t>(w)];
+        const int32_t from = w * kMinutesPerDay + days.dutyStart[static_cast<size_t>(w)];
         const int32_t to = std::min(from + days.dutyLength[static_cast<size_t>(w)], kMapMinutes);
         if (days.reserve[static_cast<size_t>(w)]) {
             // A reserve counts every third minute.

@@ -28,7 +28,7 @@ struct DutyDays {
     }
     bool HasAssign(int w) const { return assignStart[static_cast<size_t>(w)] >= 0; }
     int32_t AssignEnd(int w) const {
-        return w * kDayMinutes + assignStart[static_cast<size_t>(w)] + assignLength[static_cast<size_t>(w)];
+        return w * kMinutesPerDay + assignStart[static_cast<size_t>(w)] + assignLength[static_cast<size_t>(w)];
     }
     // A duty period is there when it has a start or a length (a layover day has neither).
     bool HasDuty(int w) const {
@@ -45,8 +45,8 @@ struct DutyDays {
         if (w < 0 || w >= kDays || length <= 0) return;
         const int32_t counted = isReserve ? length / 3 : length;
         int32_t before = counted;
-        if (start + length > kDayMinutes) {
-            const int32_t toMidnight = std::clamp(kDayMinutes - start, 0, length);
+        if (start + length > kMinutesPerDay) {
+            const int32_t toMidnight = std::clamp(kMinutesPerDay - start, 0, length);
             before = isReserve ? toMidnight / 3 : toMidnight;
         }
         dayDuty[static_cast<size_t>(w)] += before;

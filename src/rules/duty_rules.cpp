@@ -98,7 +98,7 @@ private:
         for (int v = w - 1; v > 10; --v) {
             if (!days_.HasAssign(v)) continue;
             const int32_t end = days_.AssignEnd(v);
-            return end >= w * kDayMinutes && end <= w * kDayMinutes + 30;
+            return end >= w * kMinutesPerDay && end <= w * kMinutesPerDay + 30;
         }
         return false;
     }
@@ -149,7 +149,7 @@ private:
         for (int d = w; passed && d >= b; --d) {
             if (!days_.HasDuty(d)) continue;
             const int32_t start = days_.dutyStart[static_cast<size_t>(d)];
-            if (start < kEarliestStart || start + days_.dutyLength[static_cast<size_t>(d)] > kDayMinutes) {
+            if (start < kEarliestStart || start + days_.dutyLength[static_cast<size_t>(d)] > kMinutesPerDay) {
                 p_.RuleLog += " FAIL EARLY/LATE DUTY";
                 passed = false;
             }

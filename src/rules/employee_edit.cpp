@@ -8,6 +8,7 @@
 #include "base/time_text.h"
 #include "rules/history_undo.h"
 #include "rules/roster_edit.h"
+#include "model/blocking_rules.h"
 
 namespace lw::rules {
 
@@ -17,8 +18,8 @@ using model::Document;
 using model::TPilot;
 
 constexpr size_t kQuickNotesLimit = 499;
-constexpr int32_t kCheckPilotMin = 4800;  // 80:00
-constexpr int32_t kCheckPilotMax = 5100;  // 85:00
+constexpr int32_t kCheckPilotMin = model::blocking::kCheckPilotMemberMin;
+constexpr int32_t kCheckPilotMax = model::blocking::kCheckPilotMemberMax;
 constexpr int32_t kLongestBlockChoice = 7200;
 constexpr int kFewestDaysOff = 8, kMostDaysOff = 30;
 constexpr int kChecker = 3;
@@ -30,8 +31,8 @@ int FloorDiv(int32_t a, int32_t b) { return a / b - ((a % b != 0 && a < 0) ? 1 :
 
 // "day:hh:mm", day 1 being the first day of the month; work ending before it shows day 0 or less.
 std::string CheckInText(int32_t time) {
-    const int day = FloorDiv(time, 1440);
-    const int32_t minute = time - day * 1440;
+    const int day = FloorDiv(time, base::kMinutesPerDay);
+    const int32_t minute = time - day * base::kMinutesPerDay;
     char text[48];
     std::snprintf(text, sizeof text, "%d:%02d:%02d", day + 1, minute / 60, minute % 60);
     return text;
@@ -59,7 +60,7 @@ std::optional<int32_t> CheckInField(const std::string& text, const std::string& 
     if (!v || v->hours > 23 || v->days > model::kDayCells) return std::nullopt;
     const auto time = Minutes(v->hours, v->minutes);
     if (!time) return std::nullopt;
-    return *time + (std::max(v->days, 1) - 1) * 1440;
+    return *time + (std::max(v->days, 1) - 1) * base::kMinutesPerDay;
 }
 
 // A previous-month time: -1 when unreadable.

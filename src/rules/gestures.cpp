@@ -109,8 +109,8 @@ std::array<int32_t, model::kMonthDays> CrewBalance(const Document& doc) {
         if (p.BidsReserve || p.ReserveLine) continue;
         const int32_t credit = p.CreditTotal();
         if (credit > doc.EffectiveMinBlock(p) && credit < doc.EffectiveMaxBlock(p)) continue;
-        int d = p.LegalCheckIn / 1440;
-        if (p.LegalCheckIn % 1440 > 840) ++d;
+        int d = p.LegalCheckIn / base::kMinutesPerDay;
+        if (p.LegalCheckIn % base::kMinutesPerDay > 840) ++d;
         for (d = std::max(d, 0); d < days;) {
             const int32_t cell = p.DayAssignment[static_cast<size_t>(d)];
             if (cell >= 0) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "model/rest_rules.h"
 #include "rules/check_support.h"
 #include "rules/pair_properties.h"
 #include "rules/view_filter.h"
@@ -36,10 +37,10 @@ void LookOfPairing(const model::Document& doc, const model::TPilot& m, const mod
     const bool purser = q.PairType == "PU";
     const int length = std::max<int>(1, q.PairLength);
     look.barFrom = q.ReportTime;
-    look.barTo = q.Tafb > 0 ? q.ReportTime + q.Tafb : (length - 1) * blockcheck::kDayMinutes + q.ReleaseTime;
+    look.barTo = q.Tafb > 0 ? q.ReportTime + q.Tafb : (length - 1) * base::kMinutesPerDay + q.ReleaseTime;
     look.bar = inMonth && q.DayStatus[i] < 0 ? DutyBar::Transient : DutyBar::Solid;
     look.barColour = purser ? GridColour::Purser : TypeColour(inMonth ? q.DayPairingType[i] : kNormalDay);
-    look.restMinutes = doc.IsFlightAttendants() ? blockcheck::kCabinRest : blockcheck::kPilotRest;
+    look.restMinutes = model::MinimumRest(doc.IsFlightAttendants());
     // A purser's rest shows in the duty colour.
     look.restColour = purser ? GridColour::DutyTime : GridColour::RestTime;
     for (int k = 0; k < length && d + k < model::kDayCells; ++k)
@@ -92,8 +93,7 @@ GridDayLook LookOfDay(const model::Document& doc, int crew, int d, const GridLoo
     look.warning = m.DayWarning[i] != 0;
     if (d == 0) {
         look.checkInBar = std::max<int32_t>(m.LegalCheckIn, 0);
-        look.fromLastMonth =
-            m.IllegalText.find("<-") != std::string::npos || m.WarningText.find("<-") != std::string::npos;
+        look.fromLastMonth = m.IllegalRunFromLastMonth || m.WarningRunFromLastMonth;
     }
     return look;
 }

@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "base/time_text.h"
+
 
 namespace lw::rules {
 
@@ -137,7 +139,7 @@ bool PairEditor::StorePairInfo() {
     const bool numberRead = ReadNumber(fields.number, number);
     const int32_t report = onH * 60 + onM;
     const int32_t tafb = tfH * 60 + tfM;
-    const int32_t length = (report + tafb - 1) / 1440 + 1;
+    const int32_t length = (report + tafb - 1) / base::kMinutesPerDay + 1;
     bool operates = false;
     for (int d = 0; d < doc_.DayCount; ++d) operates = operates || fields.days[static_cast<size_t>(d)];
 
@@ -162,7 +164,7 @@ bool PairEditor::StorePairInfo() {
     TPair& q = doc_.Pairings[static_cast<size_t>(index_)];
     q.ReportTime = report;
     int32_t release = report + tafb;
-    while (release > 1440) release -= 1440;
+    while (release > base::kMinutesPerDay) release -= base::kMinutesPerDay;
     q.ReleaseTime = release;
     q.TotalCredit = crH * 60 + crM;
     q.PairNumber = number;

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "base/time_text.h"
+#include "model/rest_rules.h"
 
 namespace lw::rules {
 
@@ -17,8 +18,8 @@ int32_t Clamped(int64_t minutes) {
 
 std::string PairTextCaption(const model::Document& doc, const model::TPair& pair) {
     // Summed wide: the figures come from files and must not wrap.
-    int64_t legal = int64_t{pair.ReleaseTime} + (doc.IsFlightAttendants() ? 720 : pair.RestAfter);
-    if (legal > 1440) legal -= 1440;
+    int64_t legal = int64_t{pair.ReleaseTime} + (doc.IsFlightAttendants() ? model::kCabinRest : pair.RestAfter);
+    if (legal > base::kMinutesPerDay) legal -= base::kMinutesPerDay;
     int64_t duty = 0;
     for (size_t d = 0; d < 6; ++d) duty += pair.DailyDuty[d];
     return "ON " + base::FormatTime(pair.ReportTime) + " OFF " + base::FormatTime(pair.ReleaseTime) + " CREDIT " +

@@ -5,12 +5,13 @@
 #include <cstdlib>
 #include <string_view>
 
+#include "base/time_text.h"
+
 namespace lw::rules {
 
 namespace {
 
-constexpr std::string_view kFrenchMarker = "FRENCH PAIRING";
-constexpr int32_t kDayMinutes = 1440;
+using base::kMinutesPerDay;
 
 const model::TPair* PairingAt(const model::Document& doc, int pair) {
     if (pair < 0 || pair > doc.LastPairIndex || pair >= static_cast<int>(doc.Pairings.size())) return nullptr;
@@ -31,7 +32,7 @@ bool HeldByFrenchSpeaker(const model::Document& doc, int pair, int day) {
 bool WantsFrenchSpeaker(const model::Document& doc, int pair, int day) {
     const model::TPair* q = PairingAt(doc, pair);
     if (!q || !doc.IsFlightAttendants() || day < 0 || day >= model::kMonthDays) return false;
-    if (q->PairText.find(kFrenchMarker) == std::string::npos) return false;
+    if (!q->IsFrenchPairing()) return false;
     const int last = std::min<int>(doc.LastPairIndex, static_cast<int>(doc.Pairings.size()) - 1);
     for (int t = 0; t <= last; ++t) {
         const model::TPair& twin = doc.Pairings[static_cast<size_t>(t)];
@@ -59,7 +60,7 @@ InstanceLook LookOfInstance(const model::Document& doc, int pair, int day, uint8
 
     const int32_t length = std::max<int32_t>(q->PairLength, 1);
     look.barFrom = q->ReportTime;
-    look.barTo = (length - 1) * kDayMinutes + q->ReleaseTime;
+    look.barTo = (length - 1) * kMinutesPerDay + q->ReleaseTime;
     if (status < 0) {
         look.fill = BarFill::TransientMark;
     } else if (q->DayPairingType[d] == 1) {

@@ -2,11 +2,13 @@
 #include <algorithm>
 
 #include "rules/check_support.h"
+#include "model/rest_rules.h"
 
 namespace lw::rules::blockcheck {
 
 namespace {
 
+using model::kPilotRest;
 constexpr int32_t kReserveRest = 539;
 constexpr int32_t kWarnMargin = 60;
 constexpr int32_t kReserveEarlyAllowance = 121;
@@ -38,7 +40,7 @@ void CheckPilotRest(Document& doc, TPilot& p) {
     auto markWarned = [&](int d) { warned[static_cast<size_t>(d)] = anyWarned = true; };
 
     for (int d = 0; d <= last; ++d) {
-        const int32_t dayStart = d * kDayMinutes;
+        const int32_t dayStart = d * kMinutesPerDay;
         if (const TPair* q = PairOn(doc, p, d)) {
             const int32_t required = q->RestAfter > kPilotRest ? q->RestAfter : kPilotRest;
             const int32_t report = dayStart + q->ReportTime;
@@ -166,9 +168,9 @@ void CheckLongDuties(Document& doc, TPilot& p) {
     constexpr int32_t kLongDuty = 720;
     std::array<int32_t, kDays> dutyStart{}, dutyLength{};
     std::array<bool, kDays> hasDuty{}, freeDayBefore{}, flagged{};
-    int32_t previousEnd = -kDayMinutes;
+    int32_t previousEnd = -kMinutesPerDay;
     auto startsAfterFreeDay = [&](int w, int32_t start, int32_t end) {
-        if (start - previousEnd >= kDayMinutes) freeDayBefore[static_cast<size_t>(w)] = true;
+        if (start - previousEnd >= kMinutesPerDay) freeDayBefore[static_cast<size_t>(w)] = true;
         previousEnd = end;
     };
     auto setDuty = [&](int w, int32_t start, int32_t length) {
@@ -180,7 +182,7 @@ void CheckLongDuties(Document& doc, TPilot& p) {
         if (w <= kOutsideLast) {
             const model::DayValues& prev = PrevDay(p, w);
             if (prev[model::kPrevPairTafb] > 0) {
-                const int32_t start = w * kDayMinutes + prev[model::kPrevPairStart];
+                const int32_t start = w * kMinutesPerDay + prev[model::kPrevPairStart];
                 startsAfterFreeDay(w, start, start + prev[model::kPrevPairTafb]);
                 const int span = SpanDays(prev[model::kPrevPairStart] + prev[model::kPrevPairTafb]);
                 for (int x = w; x < w + span && x <= kOutsideLast; ++x) {
@@ -192,7 +194,7 @@ void CheckLongDuties(Document& doc, TPilot& p) {
         const int d = w - kMonthOffset;
         if (d < 0) continue;
         if (const TPair* q = PairOn(doc, p, d)) {
-            const int32_t start = w * kDayMinutes + q->ReportTime;
+            const int32_t start = w * kMinutesPerDay + q->ReportTime;
             startsAfterFreeDay(w, start, start + q->Tafb);
             const int length = std::clamp<int>(q->PairLength, 0, model::kMonthDays);
             for (int k = 0; k < length && w + k < kDays; ++k) {
@@ -205,17 +207,17 @@ void CheckLongDuties(Document& doc, TPilot& p) {
     }
 
     int count = 0;
-    int32_t lastEnd = -kDayMinutes;
+    int32_t lastEnd = -kMinutesPerDay;
     bool any = false;
     for (int w = 0; w < kDays; ++w) {
         const size_t i = static_cast<size_t>(w);
         if (freeDayBefore[i]) count = 0;
         if (!hasDuty[i]) continue;
-        const int32_t start = w * kDayMinutes + dutyStart[i];
+        const int32_t start = w * kMinutesPerDay + dutyStart[i];
         if (dutyLength[i] >= kLongDuty) {
             ++count;
         } else {
-            if (start - lastEnd >= kDayMinutes) count = 0;
+            if (start - lastEnd >= kMinutesPerDay) count = 0;
             count = count > 2 ? count + 1 : 0;
         }
         lastEnd = start + dutyLength[i];

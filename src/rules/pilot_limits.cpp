@@ -4,6 +4,7 @@
 
 #include "base/time_text.h"
 #include "rules/check_support.h"
+#include "model/blocking_rules.h"
 
 namespace lw::rules::blockcheck {
 
@@ -30,12 +31,14 @@ Family LastMonthFamily(std::string_view code, bool narrowB) {
 
 // Writes the consecutive-days list: the two last days of last month with their month, the
 // days of the month, and a marker once the list reaches the days after the month.
-void AppendRunDays(const Document& doc, std::string& out, const std::array<bool, 70>& flagged) {
+// `fromLastMonth` is set when the run carries on from last month (the " <- " link).
+void AppendRunDays(const Document& doc, std::string& out, bool& fromLastMonth, const std::array<bool, 70>& flagged) {
     for (int w = 29; w < 70; ++w) {
         if (!flagged[static_cast<size_t>(w)]) continue;
         if (w < kMonthOffset) {
             const base::CalendarDate date = DateOfDay(doc, w);
             out += w == 29 ? " " : " <- ";
+            if (w != 29) fromLastMonth = true;
             AppendNumber(out, date.day);
             out += ' ';
             out += base::MonthLabel(date.month);
@@ -110,11 +113,11 @@ void CheckPilotConsecutiveDays(Document& doc, TPilot& p) {
     }
     if (anyWarned) {
         p.WarningText += " Con Days On";
-        AppendRunDays(doc, p.WarningText, warned);
+        AppendRunDays(doc, p.WarningText, p.WarningRunFromLastMonth, warned);
     }
     if (anyIllegal) {
         p.IllegalText += " Con Days On";
-        AppendRunDays(doc, p.IllegalText, illegal);
+        AppendRunDays(doc, p.IllegalText, p.IllegalRunFromLastMonth, illegal);
     }
 }
 
@@ -161,7 +164,7 @@ void CheckReserveMix(Document& doc, TPilot& p) {
 }
 
 void CheckCheckPilotCredit(Document& doc, TPilot& p) {
-    const int32_t limit = doc.CheckPilotMax > 0 ? doc.CheckPilotMax : 5400;
+    const int32_t limit = doc.CheckPilotMax > 0 ? doc.CheckPilotMax : model::blocking::kCheckPilotMax;
     int32_t credit = p.CreditCarriedIn;
     for (int d = 0; d < doc.DayCount; ++d) {
         const TPair* q = PairOn(doc, p, d);

@@ -127,7 +127,7 @@ InsertOutcome InsertEmployee(Document& doc, platform::Interaction& ui, std::stri
     ++doc.CrewCount;
     TPilot& p = doc.Crew[At(index)];
     p.Reset();
-    p.WarningText.clear();
+    p.ClearWarnings();
     p.Name = nameText;
     p.EmployeeNumber = *employee;
     FollowRows(doc, [index](int32_t r) { return r >= index ? r + 1 : r; });
@@ -155,7 +155,7 @@ bool DeleteEmployee(Document& doc, platform::Interaction& ui, std::optional<int>
     --doc.CrewCount;
     TPilot& last = doc.Crew[At(doc.CrewCount)];
     last.Reset();
-    last.WarningText.clear();
+    last.ClearWarnings();
     const int gone = *row;
     FollowRows(doc, [gone](int32_t r) { return r == gone ? -1 : (r > gone ? r - 1 : r); });
     RosterChanged(doc);

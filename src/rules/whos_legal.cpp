@@ -3,6 +3,7 @@
 #include "bids/filters.h"
 #include "base/text.h"
 #include "base/time_text.h"
+#include "model/rest_rules.h"
 
 namespace lw::rules {
 
@@ -40,10 +41,10 @@ std::string KeyFigures(const Document& doc, const TPair& q) {
         hard += q.DailyHardTime[static_cast<size_t>(k)];
         duty += q.DailyDuty[static_cast<size_t>(k)];
     }
-    const int32_t rest = doc.IsFlightAttendants() ? 720 : q.RestAfter;
+    const int32_t rest = doc.IsFlightAttendants() ? model::kCabinRest : q.RestAfter;
     // The clock time from which the crew may report again, whatever day that falls on.
-    int32_t legal = (q.ReleaseTime + rest) % 1440;
-    if (legal < 0) legal += 1440;
+    int32_t legal = (q.ReleaseTime + rest) % base::kMinutesPerDay;
+    if (legal < 0) legal += base::kMinutesPerDay;
     return base::PrintfString("Pair %d   On %02d:%02d   Off %02d:%02d   Credit %d:%02d  Hard %s  Duty %s  Legal %d:%02d  %s ",
                         q.PairNumber, q.ReportTime / 60, q.ReportTime % 60, q.ReleaseTime / 60, q.ReleaseTime % 60,
                         q.TotalCredit / 60, q.TotalCredit % 60, base::FormatTime(hard).c_str(),

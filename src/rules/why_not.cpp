@@ -8,6 +8,7 @@
 #include "bids/bids.h"
 #include "rules/assignment.h"
 #include "rules/block_checks.h"
+#include "base/time_text.h"
 
 namespace lw::rules {
 
@@ -17,7 +18,7 @@ using model::Document;
 using model::TPair;
 using model::TPilot;
 
-constexpr int32_t kDayMinutes = 1440;
+using base::kMinutesPerDay;
 
 // Illegality headings of the block checks, as they open their part of IllegalText.
 constexpr std::array<std::string_view, 16> kHeadings = {
@@ -143,9 +144,9 @@ DayMarks DaysAskedOff(const Document& doc, int crew) {
 }
 
 int LastCoveredDay(const TPair& q, int day) {
-    const int32_t release = day * kDayMinutes + q.ReportTime + q.Tafb;
+    const int32_t release = day * kMinutesPerDay + q.ReportTime + q.Tafb;
     // A release at midnight leaves the next day free.
-    return std::max(day, (release - 1) / kDayMinutes);
+    return std::max(day, (release - 1) / kMinutesPerDay);
 }
 
 std::string TwoCaptainConflict(const Document& doc, int crew, int pair, int day) {

@@ -315,20 +315,18 @@ constexpr const char* kToolIconTips[] = {"Pairings Window (F4)", "ToolBox (F5)",
                                          "Pairing Filters Window (F6)"};
 }  // namespace
 
-void BlockGridView::SetToolWindows(QWidget* pairings, QWidget* toolbox) {
-    toolWindows_ = {pairings, toolbox};
-    for (QWidget* w : {pairings, toolbox})
-        if (w) w->installEventFilter(this);
+void BlockGridView::SetToolWindows(const std::array<QWidget*, kToolIcons>& windows) {
+    for (size_t k = 0; k < windows.size(); ++k) {
+        toolWindows_[k] = windows[k];
+        if (windows[k]) windows[k]->installEventFilter(this);
+    }
     viewport()->update();
 }
 
 bool BlockGridView::ToolWindowOpen(int k) const {
-    if (k < static_cast<int>(toolWindows_.size())) {
-        const QWidget* w = toolWindows_[static_cast<size_t>(k)];
-        return w && w->isVisible();
-    }
-    // No bids window of its own yet; the filters icon tells whether pairing filters are on.
-    return k == 3 && ws_.doc().FiltersOn;
+    if (k < 0 || k >= kToolIcons) return false;
+    const QWidget* w = toolWindows_[static_cast<size_t>(k)];
+    return w && w->isVisible();
 }
 
 QRect BlockGridView::ToolIconRect(int k) const {
@@ -397,6 +395,15 @@ void BlockGridView::mouseReleaseEvent(QMouseEvent* event) {
     AfterGesture(g.LeftUp(onDay ? cell.crew : -1, onDay ? cell.day : -1, KeysOf(event->modifiers())), at);
     // An assignment by click uses up the pairing chosen in the pairings window.
     if (!(ws_.board().Selected == selected)) ws_.NotifySelection();
+}
+
+void BlockGridView::mouseDoubleClickEvent(QMouseEvent* event) {
+    const Cell cell = CellAt(event->position().toPoint());
+    if (event->button() == Qt::LeftButton && cell.area == GridArea::Name && cell.crew >= 0) {
+        emit employeeInfoRequested(cell.crew);
+        return;
+    }
+    mousePressEvent(event);
 }
 
 void BlockGridView::AfterGesture(const rules::GridOutcome& outcome, const QPoint& where) {

@@ -10,7 +10,7 @@
 //   ScrollToCrew(crew, day)  bring a crew row and day into view
 //   SetBlockFont / RecomputeGeometry   after the font or whitespace preferences change
 //   Refresh()                rebuild the displayed rows and repaint
-//   SetToolWindows(pairings, toolbox)   the windows whose state the header's icons show
+//   SetToolWindows({pairings, toolbox, bids, filters})   the windows the header's icons show
 // Signals: pairingTextRequested (a click on a pairing), historyRequested ("H"),
 // pairingReportRequested ("="), viewSettingsChanged (a switch or search option),
 // toolWindowIconClicked (the command of the icon), toolWindowsChanged (one was shown or hidden).
@@ -86,7 +86,7 @@ public:
     // ---- the four icons in the corner: pairings, toolbox, bids, filters
     static constexpr int kToolIcons = 4;
     static constexpr char kToolIconLetters[] = "PTBF";
-    void SetToolWindows(QWidget* pairings, QWidget* toolbox);
+    void SetToolWindows(const std::array<QWidget*, kToolIcons>& windows);
     bool ToolWindowOpen(int k) const;
     QRect ToolIconRect(int k) const;
 
@@ -108,6 +108,8 @@ signals:
     void viewSettingsChanged();
     void toolWindowIconClicked(int command);
     void toolWindowsChanged();
+    // Double click on a crew member's name: the employee information dialog.
+    void employeeInfoRequested(int crew);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -115,6 +117,7 @@ protected:
     void scrollContentsBy(int dx, int dy) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
@@ -170,7 +173,7 @@ private:
     bool lastMonth_ = false;
     bool allCredits_ = false;
     DialogRunner runDialog_;
-    std::array<QPointer<QWidget>, 2> toolWindows_;
+    std::array<QPointer<QWidget>, kToolIcons> toolWindows_;
     std::vector<std::string> numberTexts_;  // "%02d" 0..99
     std::unique_ptr<GridTextCache> texts_;
     std::unique_ptr<GridTextCache> smallTexts_;

@@ -4,6 +4,8 @@
 // Plain arithmetic, so it can be checked without painting.
 #include <algorithm>
 
+#include "base/time_text.h"
+
 namespace lw::ui {
 
 struct GridMetrics {
@@ -35,7 +37,7 @@ class GridGeometry {
 public:
     static constexpr int kColumns = 62;      // the month and the 31 days after it
     static constexpr int kExtraRows = 10;    // summary rows and room below the crew
-    static constexpr int kMinutesPerDay = 1440;
+    static constexpr int kMinutesPerDay = base::kMinutesPerDay;
 
     GridGeometry() : GridGeometry(GridMetrics{}) {}
     explicit GridGeometry(const GridMetrics& m);

@@ -44,6 +44,9 @@
 #include "rules/history_undo.h"
 #include "rules/propose.h"
 #include "ui/backup_dialog.h"
+#include "ui/bids_window.h"
+#include "ui/employee_dialog.h"
+#include "ui/filters_window.h"
 #include "ui/pair_editor_dialog.h"
 #include "ui/block_font.h"
 #include "ui/block_grid_view.h"
@@ -162,7 +165,6 @@ MainWindow::MainWindow(platform::Interaction& interaction, platform::Profile& pr
         pairText_->ShowPairing(pair, day, at, frameGeometry());
     });
     // The corner icons show and toggle the tool windows, which open beside the grid.
-    grid_->SetToolWindows(pairings_, toolbox_);
     connect(grid_, &BlockGridView::toolWindowIconClicked, this, [this](int id) { RunCommand(id); });
     connect(grid_, &BlockGridView::toolWindowsChanged, this, &MainWindow::UpdateCommands);
     auto* places = new ToolWindowPlaces(*this, profile_);
@@ -171,6 +173,8 @@ MainWindow::MainWindow(platform::Interaction& interaction, platform::Profile& pr
     // The grid's own keys: "H" lists the history, "=" copies the pairing report.
     connect(grid_, &BlockGridView::historyRequested, this, [this] { RunCommand(kCmdHistory); });
     connect(grid_, &BlockGridView::pairingReportRequested, this, [this] { RunCommand(kCmdPairingReportClipboard); });
+    CreateFilterWindows();
+    grid_->SetToolWindows({pairings_, toolbox_, bids_, filters_});
 
     CreateActions();
     CreateControlBar();
@@ -367,10 +371,10 @@ void MainWindow::UpdateCommands() {
             case kCmdPairingsWindow: case kCmdToolbox: case kCmdProposeBlocks: on = built; break;
             case kCmdPrintBlocks: case kCmdPrintPairings: on = built; break;
             case kCmdPrintSetup: on = true; break;
-            // The bids window comes with the bids work; a cabin month only hears that it is for pilots.
-            case kCmdBidsWindow: on = built && !pilots; break;
-            // Pilots reach the filters from the bids window; the cabin's filters window comes later.
-            case kCmdFiltersWindow: on = fileOpen_ && pilots; break;
+            // In a cabin month the bids command only says it is for pilots; in a pilots' month
+            // the filters command points to the bids window.
+            case kCmdBidsWindow: on = built; break;
+            case kCmdFiltersWindow: on = fileOpen_; break;
             case kCmdPilotBids: on = fileOpen_ && pilots; break;
             case kCmdHideCheckPilots: on = built && pilots; break;
             default:
@@ -382,7 +386,7 @@ void MainWindow::UpdateCommands() {
     }
     actions_[kCmdPairingsWindow]->setChecked(pairings_->isVisible());
     actions_[kCmdToolbox]->setChecked(toolbox_->isVisible());
-    actions_[kCmdBidsWindow]->setChecked(false);
+    actions_[kCmdBidsWindow]->setChecked(bids_->isVisible());
     actions_[kCmdOpenOnly]->setChecked(!doc.ShowTakenPairings);
     for (int id = kFirstViewFilter; id <= kLastViewFilter; ++id)
         actions_[id]->setChecked(grid_->ViewSwitchOn(SwitchOf(id)));
@@ -530,6 +534,7 @@ void MainWindow::RunCommand(int id) {
 }
 
 bool MainWindow::MayDiscard(std::string_view title) {
+    if (fileOpen_) bids_->StoreEdit();
     if (!fileOpen_ || !ws_->doc().Modified) return true;
     switch (ui_.Ask("File has been modified. DO YOU WANT TO SAVE IT?", title, platform::Buttons::YesNoCancel,
                     platform::Icon::Question)) {
@@ -543,6 +548,8 @@ void MainWindow::HideToolWindows() {
     pairings_->hide();
     toolbox_->hide();
     pairText_->hide();
+    bids_->hide();
+    filters_->hide();
 }
 
 void MainWindow::FileNew() {
@@ -614,9 +621,8 @@ bool MainWindow::OpenFile(const std::string& requested) {
     if (!ws_->doc().CurrentFileName.empty() && platform::RealTarget(ws_->doc().CurrentFileName) == platform::RealTarget(file))
         monthLock_.reset();
     if (persist::MonthLock::Take(file, lock, holder) == persist::MonthLock::Outcome::HeldByOther) {
-        switch (ui_.Ask(persist::HeldByMessage(file, holder) +
-                            "\n\nYes: Open Read-Only\nNo: Open Anyway\nCancel: do not open it",
-                        "Linewright", platform::Buttons::YesNoCancel, platform::Icon::Warning)) {
+        switch (ui_.AskChoice(persist::HeldByMessage(file, holder), "Linewright",
+                              {"Open Read-Only", "Open Anyway", "do not open it"}, platform::Icon::Warning)) {
             case platform::Answer::Yes: readOnly = true; break;
             case platform::Answer::No: persist::MonthLock::Take(file, lock, holder, true); break;
             default: return false;
@@ -657,6 +663,8 @@ bool MainWindow::FileSave() {
     if (doc.CurrentFileName.empty()) return FileSaveAs();
     doc.PairWinOpen = pairings_->isVisible();
     doc.ToolboxWinOpen = toolbox_->isVisible();
+    doc.BidsWinOpen = bids_->isVisible();
+    bids_->StoreEdit();
     const bool saved = SaveOverOpenMonth(doc);
     ws_->NotifyChanged();
     return saved;
@@ -673,6 +681,8 @@ bool MainWindow::FileSaveAs() {
     if (!file) return false;
     doc.PairWinOpen = pairings_->isVisible();
     doc.ToolboxWinOpen = toolbox_->isVisible();
+    doc.BidsWinOpen = bids_->isVisible();
+    bids_->StoreEdit();
     // The new name only sticks once the month is safely written under it.
     std::unique_ptr<persist::MonthLock> lock;
     persist::LockHolder holder;
@@ -746,6 +756,7 @@ void MainWindow::ApplyBuildOutcome(const rules::BuildOutcome& outcome) {
     grid_->SetViewSettings(outcome.view);
     pairings_->setVisible(outcome.showPairings);
     toolbox_->setVisible(outcome.showToolbox);
+    bids_->setVisible(outcome.showBids && !ws_->doc().IsFlightAttendants());
 }
 
 void MainWindow::ToggleOpenOnly() {
@@ -759,12 +770,47 @@ void MainWindow::ToggleWindow(QWidget* window) {
 }
 
 void MainWindow::BidsWindowCommand() {
-    if (ws_->doc().IsFlightAttendants()) ui_.Message("This Feauture is for Pilot use only.", "Linewright");
+    if (ws_->doc().IsFlightAttendants()) {
+        ui_.Message("This Feauture is for Pilot use only.", "Linewright");
+        return;
+    }
+    ToggleWindow(bids_);
+    ws_->doc().BidsWinOpen = bids_->isVisible();
+    UpdateCommands();
 }
 
 void MainWindow::FiltersWindowCommand() {
-    if (!ws_->doc().IsFlightAttendants())
+    if (!ws_->doc().IsFlightAttendants()) {
         ui_.Message("Please Select the Filter Window from the Bids Window", "Linewright");
+        return;
+    }
+    ToggleWindow(filters_);
+}
+
+void MainWindow::CreateFilterWindows() {
+    auto runner = [this](QDialog& d) { return runDialog_(d); };
+    bids_ = new BidsWindow(*ws_, profile_, [this] { return grid_->DisplayRows(); }, this);
+    bids_->SetDialogRunner(runner);
+    filters_ = new FiltersWindow(*ws_, this);
+    filters_->SetDialogRunner(runner);
+    auto caption = [this](const QString& text) { pairings_->SetFilterCaption(text); };
+    connect(bids_, &BidsWindow::pairingsCaptionChanged, this, caption);
+    connect(filters_, &FiltersWindow::pairingsCaptionChanged, this, caption);
+    connect(bids_, &BidsWindow::mainFocusRequested, this, [this] {
+        activateWindow();
+        grid_->setFocus();
+    });
+    connect(pairings_, &PairingsWindow::filtersWindowToggleRequested, this, [this] { ToggleWindow(filters_); });
+    connect(pairings_, &PairingsWindow::bidsFilterRequested, this, [this] {
+        if (bids_->isVisible()) bids_->SwitchFilterOn();
+    });
+    connect(grid_, &BlockGridView::employeeInfoRequested, this, &MainWindow::ShowEmployee);
+}
+
+void MainWindow::ShowEmployee(int crew) {
+    bids_->StoreEdit();
+    EmployeeDialog dialog(*ws_, crew, this);
+    if (runDialog_(dialog) == QDialog::Accepted) ws_->NotifyChanged();
 }
 
 void MainWindow::ShowHistory() {
@@ -816,7 +862,10 @@ void MainWindow::ImportCommand(int id) {
             platform::FileRequest request;
             request.title = "Load Pilot Bids";
             request.filter = "Pilot Bid Files(*.csv)|*.csv|All Files (*.*)|*.*";
-            if (const auto f = choose(request)) loaded = bids::ImportPilotBids(doc, ui_, *f);
+            if (const auto f = choose(request)) {
+                bids_->StoreEdit();
+                loaded = bids::ImportPilotBids(doc, ui_, *f);
+            }
             break;
         }
         default: break;
@@ -900,13 +949,14 @@ void MainWindow::SaveForViewer() {
         ExportToViewerDialog dialog(this);
         if (runDialog_(dialog) != QDialog::Accepted) return std::nullopt;
         return dialog.Stage();
-    });
+    }, platform::RealFileOps(), [this](model::Document& doc) { return SaveOverOpenMonth(doc); });
     ws_->NotifyChanged();
     if (copy.written) OfferFolder(copy.path.parent_path());
 }
 
 void MainWindow::SaveForCompany() {
-    const output::CopyOutcome copy = output::SaveForCompany(ws_->doc(), ui_);
+    const output::CopyOutcome copy = output::SaveForCompany(
+        ws_->doc(), ui_, platform::RealFileOps(), [this](model::Document& doc) { return SaveOverOpenMonth(doc); });
     ws_->NotifyChanged();
     if (copy.written) OfferFolder(copy.path.parent_path());
 }
@@ -995,6 +1045,7 @@ void MainWindow::SavePlaces() {
     // A tool window keeps the place it was last seen in; the pairing text follows the mouse.
     if (pairings_->isVisible()) save(kPairingsPlaceKey, pairings_);
     if (toolbox_->isVisible()) save(kToolboxPlaceKey, toolbox_);
+    bids_->SavePlace();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -32,7 +32,9 @@ namespace lw::persist { class RunLog; }
 
 namespace lw::ui {
 
+class BidsWindow;
 class BlockGridView;
+class FiltersWindow;
 class PairingsWindow;
 class PairTextWindow;
 class ToolboxWindow;
@@ -67,6 +69,8 @@ public:
     PairingsWindow* Pairings() const { return pairings_; }
     ToolboxWindow* Toolbox() const { return toolbox_; }
     PairTextWindow* PairText() const { return pairText_; }
+    BidsWindow* Bids() const { return bids_; }
+    FiltersWindow* Filters() const { return filters_; }
     QProgressBar* Gauge() const { return gauge_; }
     QLabel* TimeBank() const { return timeBank_; }
     // The open time on the status bar.
@@ -120,6 +124,8 @@ private:
     void ToggleWindow(QWidget* window);
     void BidsWindowCommand();
     void FiltersWindowCommand();
+    void CreateFilterWindows();
+    void ShowEmployee(int crew);
     void ShowHistory();
     void ImportCommand(int id);
     // Roster and crew complement take the blocks down, run their dialog, and build again.
@@ -174,6 +180,8 @@ private:
     PairingsWindow* pairings_ = nullptr;
     ToolboxWindow* toolbox_ = nullptr;
     PairTextWindow* pairText_ = nullptr;
+    BidsWindow* bids_ = nullptr;
+    FiltersWindow* filters_ = nullptr;
     QProgressBar* gauge_ = nullptr;
     QLabel* timeBank_ = nullptr;
     QLabel* openTime_ = nullptr;

@@ -84,6 +84,19 @@ platform::Answer QtInteraction::Ask(std::string_view text, std::string_view titl
     return buttons == platform::Buttons::YesNo ? platform::Answer::No : platform::Answer::Cancel;
 }
 
+platform::Answer QtInteraction::AskChoice(std::string_view text, std::string_view title,
+                                          const platform::ChoiceWords& words, platform::Icon icon) {
+    QMessageBox box(BoxIcon(icon), Q(title), Q(text), QMessageBox::NoButton, parent_);
+    QPushButton* yes = box.addButton(Q(words.yes), QMessageBox::YesRole);
+    QPushButton* no = box.addButton(Q(words.no), QMessageBox::NoRole);
+    box.setEscapeButton(box.addButton(QMessageBox::Cancel));
+    box.setDefaultButton(yes);
+    box.exec();
+    if (box.clickedButton() == yes) return platform::Answer::Yes;
+    if (box.clickedButton() == no) return platform::Answer::No;
+    return platform::Answer::Cancel;
+}
+
 std::optional<std::string> QtInteraction::ChooseOpenFile(const platform::FileRequest& request) {
     const QString file = QFileDialog::getOpenFileName(parent_, Q(request.title), StartFolder(request),
                                                       QtFileFilter(request.filter));

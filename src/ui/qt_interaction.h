@@ -24,6 +24,8 @@ public:
     void SetParent(QWidget* parent) { parent_ = parent; }
 
     void Message(std::string_view text, std::string_view title, platform::Icon icon) override;
+    platform::Answer AskChoice(std::string_view text, std::string_view title, const platform::ChoiceWords& words,
+                               platform::Icon icon) override;
     platform::Answer Ask(std::string_view text, std::string_view title, platform::Buttons buttons,
                          platform::Icon icon) override;
     std::optional<std::string> ChooseOpenFile(const platform::FileRequest& request) override;

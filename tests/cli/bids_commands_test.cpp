@@ -94,6 +94,8 @@ TEST_F(LwToolBids, TheBundledBidsFileOnTheCaptainsMonth) {
               "  * Bid Found but Unable to Extract Bid Data for M DAWSON  Emp Number 105437.\n");
     const auto guess = RunTool(dir, {"bids", "guess", Month(), "--crew", "2"});
     EXPECT_EQ(guess.out, "--- Requested Days Off ---\n17, \n03, 09, \n\n--- Requested Pairings ---\n");
+    const auto mail = RunTool(dir, {"bids", "mail-to", Month(), "--crew", "2"});
+    EXPECT_EQ(mail.out, "megan.turner@example.com\n");  // the address the bid carries
 }
 
 TEST_F(LwToolBids, FilterWindowCallsAndBadCalls) {

@@ -54,6 +54,15 @@ TEST_F(LwToolShared, AHeldMonthIsNotWrittenUnlessForced) {
     EXPECT_EQ(refused.err.substr(refused.err.size() - end.size()), end);
     EXPECT_EQ(std::count(refused.err.begin(), refused.err.end(), '\n'), 1);
     EXPECT_EQ(ReadBytes(Month()), before);
+    // The copies for viewers and the company save the month first, so they are refused too.
+    for (const char* copy : {"viewer", "company"}) {
+        const auto exported = Tool({"export", copy, "F"});
+        EXPECT_EQ(exported.exit, 1) << copy;
+        EXPECT_NE(exported.err.find(" Nothing was saved; use --force to save anyway.\n"), std::string::npos) << copy;
+    }
+    EXPECT_FALSE(std::filesystem::exists(dir / "Viewer"));
+    EXPECT_FALSE(std::filesystem::exists(dir / "Company"));
+    EXPECT_EQ(ReadBytes(Month()), before);
     // Reading is never refused.
     EXPECT_EQ(Tool({"info", "F"}).exit, 0);
 

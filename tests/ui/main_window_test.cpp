@@ -39,9 +39,11 @@
 #include "rules/view_filter.h"
 #include "temp_folder.h"
 #include "ui/backup_dialog.h"
+#include "ui/bids_window.h"
 #include "ui/block_grid_view.h"
 #include "ui/command_line.h"
 #include "ui/commands.h"
+#include "ui/filters_window.h"
 #include "ui/main_window.h"
 #include "ui/pairings_window.h"
 #include "ui/propose_dialog.h"
@@ -212,7 +214,7 @@ TEST_F(MainWindowTest, MenusAndCommandsFollowTheFileState) {
     window->RunCommand(kCmdBuildBlocks);
     for (int id : {kCmdPairingsWindow, kCmdToolbox, kCmdHideCheckPilots, kCmdHideCompleted, kCmdOnlyLtc})
         EXPECT_TRUE(Enabled(id)) << id;
-    EXPECT_FALSE(Enabled(kCmdBidsWindow));  // the pilots' bids window is not part of the program yet
+    EXPECT_TRUE(Enabled(kCmdBidsWindow));
     EXPECT_TRUE(Enabled(kCmdPrintBlocks));
     EXPECT_TRUE(Enabled(kCmdPrintPairings));
     EXPECT_EQ(window->Command(kCmdPairingsWindow)->isChecked(), window->Pairings()->isVisible());
@@ -232,6 +234,11 @@ TEST_F(MainWindowTest, MenusAndCommandsFollowTheFileState) {
     QTest::keyClick(window.get(), Qt::Key_F5);
     EXPECT_EQ(window->Toolbox()->isVisible(), !toolboxShown);
     EXPECT_EQ(window->Command(kCmdToolbox)->isChecked(), !toolboxShown);
+    // Insert shows and hides the bids window, whose check mark follows.
+    const bool bidsShown = window->Bids()->isVisible();
+    QTest::keyClick(window.get(), Qt::Key_Insert);
+    EXPECT_EQ(window->Bids()->isVisible(), !bidsShown);
+    EXPECT_EQ(window->Command(kCmdBidsWindow)->isChecked(), !bidsShown);
 }
 
 TEST_F(MainWindowTest, CabinMonthHasNoCheckPilotFilterAndBidsAreForPilots) {
@@ -240,9 +247,15 @@ TEST_F(MainWindowTest, CabinMonthHasNoCheckPilotFilterAndBidsAreForPilots) {
     EXPECT_FALSE(Enabled(kCmdHideCheckPilots));
     EXPECT_TRUE(Enabled(kCmdHideCompleted));
     EXPECT_FALSE(Enabled(kCmdPilotBids));
-    EXPECT_FALSE(Enabled(kCmdFiltersWindow));  // the cabin's filters window is not part of the program yet
+    EXPECT_TRUE(Enabled(kCmdFiltersWindow));
     QTest::keyClick(window.get(), Qt::Key_Insert);
     EXPECT_EQ(ui.calls, (Calls{{"Message", "Linewright", "This Feauture is for Pilot use only."}}));
+    EXPECT_FALSE(window->Bids()->isVisible());
+    // F6 shows and hides the cabin's filters window.
+    QTest::keyClick(window.get(), Qt::Key_F6);
+    EXPECT_TRUE(window->Filters()->isVisible());
+    QTest::keyClick(window.get(), Qt::Key_F6);
+    EXPECT_FALSE(window->Filters()->isVisible());
 }
 
 TEST_F(MainWindowTest, OpenThroughTheChooserAndRefuseADamagedFile) {

@@ -1,5 +1,13 @@
 // The file choosers' filter lists as Qt takes them, and the decoding of month texts.
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+#include <vector>
 
 #include "ui/qt_interaction.h"
 #include "ui/text.h"
@@ -23,6 +31,34 @@ TEST(DocText, Utf8WhenValidElseLatin1) {
     EXPECT_EQ(FromDocText("J\xC3\xA9r\xC3\xB4me"), QString::fromUtf8("J\xC3\xA9r\xC3\xB4me"));
     EXPECT_EQ(FromDocText("J\xE9r\xF4me"), QString::fromUtf8("J\xC3\xA9r\xC3\xB4me"));
     EXPECT_EQ(ToDocText(QString::fromUtf8("J\xC3\xA9r\xC3\xB4me")), "J\xC3\xA9r\xC3\xB4me");
+}
+
+// The held-month question names its answers on its buttons; closing it is never an answer.
+TEST(QtInteractionChoice, ButtonsCarryTheCallersWords) {
+    QtInteraction ui;
+    const platform::ChoiceWords words{"Open Read-Only", "Open Anyway", "do not open it"};
+    auto answer = [&](const std::function<void(QMessageBox&)>& play) {
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            std::vector<std::string> texts;
+            for (QAbstractButton* b : box->buttons()) texts.push_back(b->text().remove('&').toStdString());
+            std::sort(texts.begin(), texts.end());
+            EXPECT_EQ(texts, (std::vector<std::string>{"Cancel", "Open Anyway", "Open Read-Only"}));
+            EXPECT_EQ(box->text().toStdString(), "held by ann");
+            play(*box);
+        });
+        return ui.AskChoice("held by ann", "Linewright", words, platform::Icon::Warning);
+    };
+    auto click = [](const char* text) {
+        return [text](QMessageBox& box) {
+            for (QAbstractButton* b : box.buttons())
+                if (b->text().remove('&') == text) b->click();
+        };
+    };
+    EXPECT_EQ(answer(click("Open Read-Only")), platform::Answer::Yes);
+    EXPECT_EQ(answer(click("Open Anyway")), platform::Answer::No);
+    EXPECT_EQ(answer([](QMessageBox& box) { box.reject(); }), platform::Answer::Cancel);
 }
 
 }  // namespace
