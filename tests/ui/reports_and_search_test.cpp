@@ -18,6 +18,8 @@
 #include "ui/block_grid_view.h"
 #include "ui/pair_editor_dialog.h"
 #include "ui/pair_text_window.h"
+#include "ui/pairings_window.h"
+#include "ui/toolbox_window.h"
 #include "ui/report_list_dialog.h"
 #include "ui/search_bar.h"
 
@@ -238,6 +240,27 @@ TEST_F(ReportsAndSearch, NamesHeaderDigitsAndPairingTextsAreNeverCutOrDrawnOver)
     window_text->ShowPairing(7, 0, window->geometry().center(), window->frameGeometry());
     QApplication::processEvents();
     Shoot(*window_text, "pairing-text.png");
+}
+
+TEST_F(ReportsAndSearch, ToolWindowsOpenOverTheGridBelowTheMenusAndTheCornerIconsFollowThem) {
+    Open(true);
+    BlockGridView& grid = *window->Grid();
+    const QRect area(grid.mapToGlobal(QPoint(0, 0)), grid.size());
+    for (QWidget* tool : {static_cast<QWidget*>(window->Pairings()), static_cast<QWidget*>(window->Toolbox())}) {
+        ASSERT_TRUE(tool->isVisible());
+        EXPECT_TRUE(area.contains(tool->frameGeometry())) << tool->objectName().toStdString();
+    }
+    auto icons = [&] { return std::vector<bool>{grid.ToolWindowOpen(0), grid.ToolWindowOpen(1)}; };
+    EXPECT_EQ(icons(), (std::vector<bool>{true, true}));
+    window->RunCommand(kCmdPairingsWindow);  // F4
+    EXPECT_EQ(icons(), (std::vector<bool>{false, true}));
+    EXPECT_FALSE(window->Command(kCmdPairingsWindow)->isChecked());
+    EXPECT_NE(profile.GetString("LW", "PairingsWindowPlace", ""), "");  // kept as it was last seen
+    QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, grid.ToolIconRect(1).center());
+    EXPECT_EQ(icons(), (std::vector<bool>{false, false}));
+    QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, grid.ToolIconRect(0).center());
+    EXPECT_EQ(icons(), (std::vector<bool>{true, false}));
+    EXPECT_TRUE(window->Command(kCmdPairingsWindow)->isChecked());
 }
 
 }  // namespace
