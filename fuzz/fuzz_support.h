@@ -28,7 +28,8 @@ public:
     std::optional<std::string> ChooseOpenFile(const platform::FileRequest&) override { return std::nullopt; }
     std::vector<std::string> ChooseOpenFiles(const platform::FileRequest&) override { return {}; }
     std::optional<std::string> ChooseSaveFile(const platform::FileRequest&) override { return std::nullopt; }
-    void ShowList(std::string_view, const std::vector<std::string>&) override {}
+    using Interaction::ShowList;
+    void ShowList(std::string_view, const std::vector<std::string>&, const platform::ListOptions&) override {}
     void BeginProgress(std::string_view, int) override {}
     bool Progress(int, std::string_view) override;
     void EndProgress() override {}

@@ -56,6 +56,7 @@ public:
     bool keepGoing = true;  // what Progress returns
     bool mailStarts = true;  // what MailFile returns
     std::string clipboard;
+    platform::ListOptions lastListOptions;  // what the last list offered: a test may play its buttons
 
     // Just the message boxes, for tests that do not care about busy cursors or progress.
     std::vector<Call> Messages() const {
@@ -102,10 +103,13 @@ public:
         return Choose(Kind::ChooseSaveFile, request, saveFiles);
     }
 
-    void ShowList(std::string_view title, const std::vector<std::string>& lines) override {
+    using Interaction::ShowList;
+    void ShowList(std::string_view title, const std::vector<std::string>& lines,
+                  const platform::ListOptions& options) override {
         std::string joined;
         for (size_t i = 0; i < lines.size(); ++i) joined += (i ? "\n" : "") + lines[i];
         calls.push_back({Kind::ShowList, std::string(title), joined});
+        lastListOptions = options;
     }
 
     void BeginProgress(std::string_view title, int total) override {

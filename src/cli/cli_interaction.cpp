@@ -35,7 +35,8 @@ std::optional<std::string> CliInteraction::ChooseSaveFile(const platform::FileRe
     return ChooseOpenFile(request);
 }
 
-void CliInteraction::ShowList(std::string_view title, const std::vector<std::string>& lines) {
+void CliInteraction::ShowList(std::string_view title, const std::vector<std::string>& lines,
+                              const platform::ListOptions&) {
     std::cerr << "[" << title << "]\n";
     for (const std::string& line : lines) std::cerr << "  " << line << "\n";
 }

@@ -26,7 +26,10 @@ public:
     std::optional<std::string> ChooseOpenFile(const platform::FileRequest& request) override;
     std::vector<std::string> ChooseOpenFiles(const platform::FileRequest& request) override;
     std::optional<std::string> ChooseSaveFile(const platform::FileRequest& request) override;
-    void ShowList(std::string_view title, const std::vector<std::string>& lines) override;
+    using Interaction::ShowList;
+    // The lines on standard error; nothing to click in a terminal.
+    void ShowList(std::string_view title, const std::vector<std::string>& lines,
+                  const platform::ListOptions& options) override;
     void BeginProgress(std::string_view, int) override {}
     bool Progress(int, std::string_view) override { return true; }
     void EndProgress() override {}

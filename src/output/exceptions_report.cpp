@@ -21,7 +21,12 @@ std::vector<std::string> ExceptionsReport(model::Document& doc) {
 }
 
 void ShowExceptionsReport(model::Document& doc, platform::Interaction& ui) {
-    ui.ShowList(kExceptionsReportTitle, ExceptionsReport(doc));
+    const std::vector<std::string> lines = ExceptionsReport(doc);
+    platform::ListOptions options;
+    options.cancel = true;
+    options.copyCaption = kCopyCaption;
+    options.copy = [&lines, &ui] { CopyExceptionsReport(lines, ui); };
+    ui.ShowList(kExceptionsReportTitle, lines, options);
 }
 
 void CopyExceptionsReport(const std::vector<std::string>& lines, platform::Interaction& ui) {

@@ -132,8 +132,28 @@ std::vector<std::string> PairingWarningsReport(Document& doc) {
     return lines;
 }
 
-void ShowPairingReport(Document& doc, platform::Interaction& ui) {
-    ui.ShowList(kPairingReportTitle, PairingWarningsReport(doc));
+void ShowPairingReport(Document& doc, platform::Interaction& ui) { ShowEditablePairingReport(doc, ui, nullptr); }
+
+void ShowEditablePairingReport(Document& doc, platform::Interaction& ui, const PairingOpener& openPairing) {
+    platform::ListOptions options;
+    options.hint = kPairingReportHint;
+    options.copyButton = false;  // "=" and the Print menu copy the report with its occurrence table
+    options.helpText =
+        "The pairing warnings list every pairing that failed its checks, with the reason. The pairing report "
+        "then gives each pairing's credit, hard time, the days it operates (OPER) and the running total of "
+        "credit inside the month; the last line adds the credit carried into next month.\n\n"
+        "Double-click a pairing line to open that pairing in the pairing editor.";
+    if (openPairing)
+        options.onDoubleClick = [&doc, &ui, &openPairing](std::string_view line) -> std::optional<std::vector<std::string>> {
+            const int pair = PairingForReportLine(doc, line);
+            if (pair < 0) {
+                ui.Beep();
+                return std::nullopt;
+            }
+            openPairing(pair);
+            return PairingWarningsReport(doc);
+        };
+    ui.ShowList(kPairingReportTitle, PairingWarningsReport(doc), options);
 }
 
 int PairingForReportLine(const Document& doc, std::string_view line) {

@@ -3,6 +3,7 @@
 // pairing report with its occurrence table for the clipboard, and the hours still in open.
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -40,6 +41,11 @@ OpenHours HoursInOpen(const model::Document& doc);
 // The "Pairing Warnings and Report" list. Validates every pairing first.
 std::vector<std::string> PairingWarningsReport(model::Document& doc);
 void ShowPairingReport(model::Document& doc, platform::Interaction& ui);
+// The same, where a double-click on a pairing line opens that pairing: openPairing gets its
+// index (it runs the pairing editor), and the list is then built again from the corrected
+// month. A line that names no pairing beeps.
+using PairingOpener = std::function<void(int pair)>;
+void ShowEditablePairingReport(model::Document& doc, platform::Interaction& ui, const PairingOpener& openPairing);
 // The pairing a double-click on a report line opens: the first with the number at the sixth
 // character; -1 (the dialog beeps) when the line names none.
 int PairingForReportLine(const model::Document& doc, std::string_view line);

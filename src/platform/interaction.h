@@ -1,6 +1,7 @@
 #pragma once
 // How the core speaks to a person: messages, questions, file choosers, summaries,
 // progress, clipboard. The desktop program, lwtool and the tests each implement it.
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -11,6 +12,19 @@ namespace lw::platform {
 enum class Icon { None, Information, Warning, Stop, Question };
 enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel };
 enum class Answer { Ok, Cancel, Yes, No };
+
+// What a list offers beyond its lines and OK. A plain "Summary" needs none of it.
+struct ListOptions {
+    std::string hint;      // a line under the list, e.g. "DoubleClick on any one of the pairings to edit it."
+    std::string helpText;  // shown by a Help button; no button when empty
+    bool cancel = false;   // a Cancel button beside OK; both close the list
+    bool copyButton = true;             // a button that copies the lines
+    std::string copyCaption;            // its caption, e.g. "Copy to Windows Clipboard"; "Copy" when empty
+    std::function<void()> copy;         // what it does (clipboard and its message); a plain copy when empty
+    // A double-click on a line, while the list stays up. It may change the document and return
+    // the lines to show from then on; nullopt keeps the lines shown.
+    std::function<std::optional<std::vector<std::string>>(std::string_view line)> onDoubleClick;
+};
 
 // The caller's words for the two answers of a Yes/No/Cancel question, and what Cancel means.
 struct ChoiceWords {
@@ -49,7 +63,10 @@ public:
     virtual std::vector<std::string> ChooseOpenFiles(const FileRequest& request) = 0;
     virtual std::optional<std::string> ChooseSaveFile(const FileRequest& request) = 0;
     // The "Summary" list: a modal list of lines with OK, titled by the caller.
-    virtual void ShowList(std::string_view title, const std::vector<std::string>& lines) = 0;
+    void ShowList(std::string_view title, const std::vector<std::string>& lines) { ShowList(title, lines, {}); }
+    // A report list: the same, with what options adds.
+    virtual void ShowList(std::string_view title, const std::vector<std::string>& lines,
+                          const ListOptions& options) = 0;
     // Progress of long work; Progress returns false when the user asks to stop.
     virtual void BeginProgress(std::string_view title, int total) = 0;
     virtual bool Progress(int done, std::string_view text) = 0;

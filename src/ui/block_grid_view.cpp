@@ -7,6 +7,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QToolTip>
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -18,6 +19,7 @@
 #include "base/time_text.h"
 #include "rules/roster_edit.h"
 #include "ui/block_font.h"
+#include "ui/commands.h"
 #include "ui/grid_dialogs.h"
 #include "ui/pairing_type_colours.h"
 #include "ui/text.h"
@@ -154,9 +156,25 @@ void BlockGridView::RecomputeGeometry() {
     m.charHeight = fm.height();
     m.xPadding = ws_.prefs().XPadding;
     m.yPadding = ws_.prefs().YPadding;
+    for (char digit = '0'; digit <= '9'; ++digit) m.digitWidth = std::max(m.digitWidth, fm.horizontalAdvance(QLatin1Char(digit)));
+    m.creditWidth = fm.horizontalAdvance(QStringLiteral("00:00"));
+    m.smallHeight = QFontMetrics(smallFont_).height();
+    m.labelWidth = labelWidth_ = WidestLabel();
     geo_ = GridGeometry(m);
     UpdateScrollRanges();
     viewport()->update();
+}
+
+int BlockGridView::WidestLabel() const {
+    // Every member's, not only those shown: the grid keeps its width while filters change.
+    const QFontMetrics fm(font_);
+    const model::Document& doc = ws_.doc();
+    int widest = 0;
+    for (int c = 0; c < doc.CrewCount && c < model::kCrewRows; ++c)
+        widest = std::max(widest, fm.horizontalAdvance(FromDocText(rules::RowLabel(doc, c))));
+    for (std::string_view label : rules::kReserveSummaryLabels)
+        widest = std::max(widest, fm.horizontalAdvance(FromDocText(label)));
+    return widest;
 }
 
 int BlockGridView::FirstRow() const { return verticalScrollBar()->value(); }
@@ -215,6 +233,7 @@ void BlockGridView::SetViewSettings(const rules::ViewSettings& settings) {
     view_ = settings;
     rules::MarkSearchMatches(ws_.doc(), searchWords_, view_);
     Refresh();
+    emit viewSettingsChanged();
 }
 
 void BlockGridView::ReadViewSettings() { SetViewSettings(rules::ReadViewSettings(ws_.profile())); }
@@ -223,11 +242,9 @@ bool BlockGridView::WriteViewSettings() { return rules::WriteViewSettings(view_,
 
 void BlockGridView::ToggleViewSwitch(rules::ViewSwitch which) {
     rules::ToggleViewSwitch(view_, which);
-    if (which == rules::ViewSwitch::FilterSearch) {
-        RunSearch();
-        return;
-    }
-    RebuildRows();
+    if (which == rules::ViewSwitch::FilterSearch) RunSearch();
+    else RebuildRows();
+    emit viewSettingsChanged();
 }
 
 void BlockGridView::SetSearchText(const QString& text) {
@@ -241,6 +258,7 @@ void BlockGridView::SetSearchOptions(bool name, bool employeeNumber, bool pairin
     view_.PairCheck = pairing;
     view_.BidCheck = bid;
     RunSearch();
+    emit viewSettingsChanged();
 }
 
 void BlockGridView::RunSearch() {
@@ -265,6 +283,7 @@ int BlockGridView::SearchNext() {
 
 void BlockGridView::OnDocumentChanged() {
     ws_.gestures().RecomputeBalance();
+    if (WidestLabel() != labelWidth_) RecomputeGeometry();  // a renamed or completed block
     Refresh();
 }
 
@@ -273,6 +292,7 @@ void BlockGridView::OnDocumentReplaced() {
     rules::MarkSearchMatches(ws_.doc(), searchWords_, view_);
     horizontalScrollBar()->setValue(0);
     verticalScrollBar()->setValue(0);
+    if (WidestLabel() != labelWidth_) RecomputeGeometry();
     Refresh();
 }
 
@@ -287,9 +307,69 @@ BlockGridView::Cell BlockGridView::CellAt(const QPoint& pos) const {
     return cell;
 }
 
+// ---- tool window icons ------------------------------------------------------------------------
+
+namespace {
+constexpr int kToolIconCommands[] = {kCmdPairingsWindow, kCmdToolbox, kCmdBidsWindow, kCmdFiltersWindow};
+constexpr const char* kToolIconTips[] = {"Pairings Window (F4)", "ToolBox (F5)", "Bids Window (Insert)",
+                                         "Pairing Filters Window (F6)"};
+}  // namespace
+
+void BlockGridView::SetToolWindows(const std::array<QWidget*, kToolIcons>& windows) {
+    for (size_t k = 0; k < windows.size(); ++k) {
+        toolWindows_[k] = windows[k];
+        if (windows[k]) windows[k]->installEventFilter(this);
+    }
+    viewport()->update();
+}
+
+bool BlockGridView::ToolWindowOpen(int k) const {
+    if (k < 0 || k >= kToolIcons) return false;
+    const QWidget* w = toolWindows_[static_cast<size_t>(k)];
+    return w && w->isVisible();
+}
+
+QRect BlockGridView::ToolIconRect(int k) const {
+    const int size = std::clamp(geo_.HeaderHeight() / 3, 12, 16);
+    return QRect(4 + k * (size + 4), 4, size, size);
+}
+
+int BlockGridView::ToolIconAt(const QPoint& pos) const {
+    for (int k = 0; k < kToolIcons; ++k)
+        if (ToolIconRect(k).contains(pos)) return k;
+    return -1;
+}
+
+bool BlockGridView::eventFilter(QObject* watched, QEvent* event) {
+    const bool ours = std::any_of(toolWindows_.begin(), toolWindows_.end(),
+                                  [watched](const QPointer<QWidget>& w) { return w.data() == watched; });
+    if (ours && (event->type() == QEvent::Show || event->type() == QEvent::Hide)) {
+        viewport()->update(0, 0, geo_.NameWidth(), geo_.HeaderHeight());
+        emit toolWindowsChanged();
+    }
+    return QAbstractScrollArea::eventFilter(watched, event);
+}
+
+bool BlockGridView::viewportEvent(QEvent* event) {
+    if (event->type() == QEvent::ToolTip) {
+        auto* help = static_cast<QHelpEvent*>(event);
+        const int k = ToolIconAt(help->pos());
+        if (k >= 0) QToolTip::showText(help->globalPos(), kToolIconTips[k], viewport(), ToolIconRect(k));
+        else QToolTip::hideText();
+        return true;
+    }
+    return QAbstractScrollArea::viewportEvent(event);
+}
+
 void BlockGridView::mousePressEvent(QMouseEvent* event) {
     setFocus(Qt::MouseFocusReason);
     const QPoint at = event->position().toPoint();
+    if (event->button() == Qt::LeftButton) {
+        if (const int k = ToolIconAt(at); k >= 0) {
+            emit toolWindowIconClicked(kToolIconCommands[k]);
+            return;
+        }
+    }
     const Cell cell = CellAt(at);
     const rules::Keys keys = KeysOf(event->modifiers());
     rules::GridGestures& g = ws_.gestures();
@@ -642,7 +722,7 @@ void BlockGridView::PaintNameArea(QPainter& p, int firstRow, int lastRow) {
     const int height = viewport()->height() - top0;
     p.fillRect(0, top0, geo_.NameWidth(), height, colours_[platform::kBlockBackgroundColour]);
     const int crewRows = static_cast<int>(rows_.size());
-    const int labelRight = geo_.DaysOffOffset() - 2;
+    const int labelRight = geo_.DaysOffOffset() - 2;  // the marks below sit left of it, past the label
     const int textDy = ws_.prefs().YPadding / 2 + 1 + ascent_;
     const QColor black(Qt::black);
 
@@ -689,8 +769,7 @@ void BlockGridView::PaintHeader(QPainter& p, int firstCol, int lastCol) {
     const model::Document& doc = ws_.doc();
     const int header = geo_.HeaderHeight();
     p.fillRect(0, 0, viewport()->width(), header, colours_[platform::kBlockBackgroundColour]);
-    const int smallH = QFontMetrics(smallFont_).height();
-    const int textX = ws_.prefs().XPadding / 2 + 2;
+    const int textX = GridGeometry::TextInset(ws_.prefs().XPadding);
     const auto& balance = ws_.gestures().Balance();
     for (int c = firstCol; c <= lastCol; ++c) {
         const int d = c - DayShift();
@@ -714,22 +793,26 @@ void BlockGridView::PaintHeader(QPainter& p, int firstCol, int lastCol) {
             dayOfMonth = date.day;
         }
         const QColor dayColour = weekend ? Qt::blue : Qt::black;
-        DrawSmallText(p, x + textX, 1 + smallAscent_, weekday, dayColour);
-        DrawText(p, x + textX, smallH + 1 + ascent_, numberTexts_[static_cast<size_t>(std::clamp(dayOfMonth, 0, 99))],
-                 dayColour);
+        DrawSmallText(p, x + textX, geo_.WeekdayTop() + smallAscent_, weekday, dayColour);
+        DrawText(p, x + textX, geo_.DayNumberTop() + ascent_,
+                 numberTexts_[static_cast<size_t>(std::clamp(dayOfMonth, 0, 99))], dayColour);
         if (d >= 0 && d < doc.DayCount && d < model::kMonthDays) {
             const int32_t figure = balance[static_cast<size_t>(d)];
-            DrawSmallText(p, x + textX, header - 2 - (smallH - smallAscent_),
+            DrawSmallText(p, x + textX, geo_.BalanceTop() + smallAscent_,
                           numberTexts_[static_cast<size_t>(std::clamp(std::abs(figure), 0, 99))],
                           figure > 0 ? kBalanceGrey : QColor(Qt::red));
         }
     }
     PaintDayLines(p, 0, header, firstCol, lastCol);
-    // The tool windows' state: pairings, toolbox, bids, filters.
-    const bool open[4] = {doc.PairWinOpen, doc.ToolboxWinOpen, doc.BidsWinOpen, doc.FiltersOn};
-    for (int k = 0; k < 4; ++k) {
-        p.fillRect(4 + k * 14, 4, 10, 10, open[k] ? QColor(Qt::darkGreen) : QColor(Qt::white));
-        Frame(p, 4 + k * 14, 4, 10, 10, Qt::black);
+    // The tool windows' state: pairings, toolbox, bids, filters; a click opens or closes them.
+    p.setFont(smallFont_);
+    for (int k = 0; k < kToolIcons; ++k) {
+        const QRect box = ToolIconRect(k);
+        const bool open = ToolWindowOpen(k);
+        p.fillRect(box, open ? QColor(Qt::darkGreen) : QColor(Qt::white));
+        Frame(p, box.x(), box.y(), box.width() - 1, box.height() - 1, Qt::black);
+        p.setPen(open ? QColor(Qt::white) : QColor(Qt::black));
+        p.drawText(box, Qt::AlignCenter, QString(QLatin1Char(kToolIconLetters[k])));
     }
     p.fillRect(0, header - 1, viewport()->width(), 1, Qt::black);
 }

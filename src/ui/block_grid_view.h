@@ -10,11 +10,14 @@
 //   ScrollToCrew(crew, day)  bring a crew row and day into view
 //   SetBlockFont / RecomputeGeometry   after the font or whitespace preferences change
 //   Refresh()                rebuild the displayed rows and repaint
+//   SetToolWindows({pairings, toolbox, bids, filters})   the windows the header's icons show
 // Signals: pairingTextRequested (a click on a pairing), historyRequested ("H"),
-// pairingReportRequested ("=").
+// pairingReportRequested ("="), viewSettingsChanged (a switch or search option),
+// toolWindowIconClicked (the command of the icon), toolWindowsChanged (one was shown or hidden).
 #include <QAbstractScrollArea>
 #include <QColor>
 #include <QFont>
+#include <QPointer>
 #include <QString>
 #include <array>
 #include <functional>
@@ -80,6 +83,13 @@ public:
     // Marks the days a proposal would fill; an empty list clears the marks.
     void SetProposed(const std::vector<rules::Placement>& placements);
 
+    // ---- the four icons in the corner: pairings, toolbox, bids, filters
+    static constexpr int kToolIcons = 4;
+    static constexpr char kToolIconLetters[] = "PTBF";
+    void SetToolWindows(const std::array<QWidget*, kToolIcons>& windows);
+    bool ToolWindowOpen(int k) const;
+    QRect ToolIconRect(int k) const;
+
     // ---- held-key views
     bool LastMonthView() const { return lastMonth_; }
     bool CreditsHighlighted() const { return allCredits_; }
@@ -95,6 +105,9 @@ signals:
     void pairingTextRequested(int pair, int day);
     void historyRequested();
     void pairingReportRequested();
+    void viewSettingsChanged();
+    void toolWindowIconClicked(int command);
+    void toolWindowsChanged();
     // Double click on a crew member's name: the employee information dialog.
     void employeeInfoRequested(int crew);
 
@@ -108,6 +121,8 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     struct Cell {
@@ -119,6 +134,9 @@ private:
     int DayShift() const { return lastMonth_ ? model::kPrevDays : 0; }
     int DayLeft(int day) const;
     void RebuildRows();
+    // The widest row label of the roster in the block font, pixels.
+    int WidestLabel() const;
+    int ToolIconAt(const QPoint& pos) const;
     void UpdateScrollRanges();
     void AfterGesture(const rules::GridOutcome& outcome, const QPoint& where);
     void OpenActivityDetails(int crew, int day);
@@ -144,6 +162,7 @@ private:
     int ascent_ = 0;
     int smallAscent_ = 0;
     int charWidth_ = 0;  // the block font's average character width
+    int labelWidth_ = 0; // the widest row label the geometry was made for
     GridGeometry geo_;
     rules::ViewSettings view_;
     QString searchText_;
@@ -154,6 +173,7 @@ private:
     bool lastMonth_ = false;
     bool allCredits_ = false;
     DialogRunner runDialog_;
+    std::array<QPointer<QWidget>, kToolIcons> toolWindows_;
     std::vector<std::string> numberTexts_;  // "%02d" 0..99
     std::unique_ptr<GridTextCache> texts_;
     std::unique_ptr<GridTextCache> smallTexts_;

@@ -13,6 +13,13 @@ struct GridMetrics {
     int charHeight = 14; // the block font's height
     int xPadding = 6;    // "XPadding"
     int yPadding = 3;    // "YPadding"
+    // Measured in the block font where known (0: not measured), so that whatever face "Arial"
+    // turns out to be, nothing is clipped or drawn over: the widest digit, the widest row
+    // label, the credit figure "00:00", and the height of the header's small font.
+    int digitWidth = 0;
+    int labelWidth = 0;
+    int creditWidth = 0;
+    int smallHeight = 0;
 };
 
 enum class GridArea { None, Corner, Header, Name, Day };
@@ -41,6 +48,15 @@ public:
     int HeaderHeight() const { return header_; }
     int CreditOffset() const { return credit_; }
     int DaysOffOffset() const { return daysOff_; }
+    // Where a row label must end: left of the marks drawn before the days-off figure.
+    int LabelRight() const { return daysOff_ - kMarksWidth - 3; }
+    // The header's three bands, top edges: weekday, day of month, balance figure.
+    int WeekdayTop() const { return 1; }
+    int DayNumberTop() const { return 1 + smallHeight_; }
+    int BalanceTop() const { return header_ - 2 - smallHeight_; }
+    // Left of a cell's text, from the whitespace setting.
+    static int TextInset(int xPadding) { return xPadding / 2 + 2; }
+    static constexpr int kMarksWidth = 12;  // medical, qualification and reserve-bid marks
 
     // A minute of a day (may run past 1440 into the following days) from the day's left edge.
     int MinuteX(int minutes) const { return static_cast<int>(static_cast<long long>(minutes) * column_ / kMinutesPerDay); }
@@ -62,7 +78,7 @@ public:
     GridHit HitTest(int x, int y, int firstColumn, int firstRow) const;
 
 private:
-    int column_ = 0, row_ = 0, name_ = 0, header_ = 0, credit_ = 0, daysOff_ = 0;
+    int column_ = 0, row_ = 0, name_ = 0, header_ = 0, credit_ = 0, daysOff_ = 0, smallHeight_ = 0;
 };
 
 }  // namespace lw::ui

@@ -61,6 +61,8 @@
 #include "ui/pair_text_window.h"
 #include "ui/pairings_window.h"
 #include "ui/roster_dialog.h"
+#include "ui/search_bar.h"
+#include "ui/tool_window_places.h"
 #include "ui/settings_dialogs.h"
 #include "ui/text.h"
 #include "output/printout_layout.h"
@@ -139,7 +141,11 @@ MainWindow::MainWindow(platform::Interaction& interaction, platform::Profile& pr
       clock_(clock),
       ws_(std::make_unique<Workspace>(interaction, profile)),
       runDialog_([](QDialog& d) { return d.exec(); }),
-      openUrl_([](const QUrl& url) { return QDesktopServices::openUrl(url); }) {
+      openUrl_([](const QUrl& url) { return QDesktopServices::openUrl(url); }),
+      // The report's double-click opens the editor; the report itself is then built again.
+      pairingReport_([this](model::Document& doc, platform::Interaction& ui) {
+          output::ShowEditablePairingReport(doc, ui, [this](int pair) { EditPairings(pair, false); });
+      }) {
     setWindowTitle("Linewright");
     ws_->prefs() = platform::ReadPreferences(profile_);
     TakeNewDocument(std::make_unique<model::Document>(clock_.Today().Number()));
@@ -160,17 +166,30 @@ MainWindow::MainWindow(platform::Interaction& interaction, platform::Profile& pr
     connect(pairings_, &PairingsWindow::pairTextRequested, this, [this](int pair, int day, QPoint at) {
         pairText_->ShowPairing(pair, day, at, frameGeometry());
     });
+    // The corner icons show and toggle the tool windows, which open beside the grid.
+    connect(grid_, &BlockGridView::toolWindowIconClicked, this, [this](int id) { RunCommand(id); });
+    connect(grid_, &BlockGridView::toolWindowsChanged, this, &MainWindow::UpdateCommands);
+    auto* places = new ToolWindowPlaces(*this, profile_);
+    places->Watch(*pairings_, std::string(kPairingsPlaceKey), ToolWindowPlaces::Corner::BottomLeft);
+    places->Watch(*toolbox_, std::string(kToolboxPlaceKey), ToolWindowPlaces::Corner::TopRight);
     // The grid's own keys: "H" lists the history, "=" copies the pairing report.
     connect(grid_, &BlockGridView::historyRequested, this, [this] { RunCommand(kCmdHistory); });
     connect(grid_, &BlockGridView::pairingReportRequested, this, [this] { RunCommand(kCmdPairingReportClipboard); });
     CreateFilterWindows();
+    grid_->SetToolWindows({pairings_, toolbox_, bids_, filters_});
 
     CreateActions();
     CreateControlBar();
+    addToolBarBreak();
+    addToolBar(new SearchBar(*ws_, *grid_, *actions_[kCmdSearchFilter], this));
     QFont statusFont("MS Sans Serif");
     statusFont.setPixelSize(12);
     statusFont.setWeight(QFont::Bold);
     statusBar()->setFont(statusFont);
+    openTime_ = new QLabel(this);
+    openTime_->setObjectName("OpenTime");
+    openTime_->setToolTip("Pairing credit still in open");
+    statusBar()->addPermanentWidget(openTime_);
     ShowMenus();
 
     connect(ws_.get(), &Workspace::documentChanged, this, [this] {
@@ -197,6 +216,7 @@ MainWindow::MainWindow(platform::Interaction& interaction, platform::Profile& pr
 
 MainWindow::~MainWindow() {
     timer_->stop();
+    HideToolWindows();  // while the window that follows them is still whole
     if (runLog_) runLog_->End();
     ws_->doc().RunLog = nullptr;
 }
@@ -402,6 +422,7 @@ void MainWindow::RefreshIndicators() {
     gauge_->setRange(0, std::max(hours.gaugeRange, 1));
     gauge_->setValue(std::min(hours.gaugeValue, std::max(hours.gaugeRange, 1)));
     gauge_->setFormat(QString::fromStdString(hours.text));
+    openTime_->setText(QString::fromStdString(hours.text));
     timeBank_->setText(QString::fromStdString(rules::CrewTimeBankText(ws_->doc())));
 }
 
@@ -744,7 +765,7 @@ void MainWindow::TimerTick() {
 
 void MainWindow::BuildBlocks() {
     rules::BuildOptions options;
-    ApplyBuildOutcome(rules::BuildBlocks(ws_->doc(), ws_->board(), ui_, profile_, options, output::ShowPairingReport));
+    ApplyBuildOutcome(rules::BuildBlocks(ws_->doc(), ws_->board(), ui_, profile_, options, pairingReport_));
     ws_->NotifyChanged();
 }
 
@@ -878,7 +899,7 @@ void MainWindow::TakeDownForEditing() {
     HideToolWindows();
 }
 
-void MainWindow::EditPairings(int index) {
+void MainWindow::EditPairings(int index, bool reportAfter) {
     model::Document& doc = ws_->doc();
     if (doc.LastPairIndex < 0) {
         ui_.Message("You must have a minimum of 1 Pairing! Set up Month first", "Pairing Editor Error",
@@ -893,7 +914,7 @@ void MainWindow::EditPairings(int index) {
     }
     ws_->NotifyChanged();
     // What was corrected is judged again at once.
-    if (*editMode) output::ShowPairingReport(doc, ui_);
+    if (*editMode && reportAfter) pairingReport_(doc, ui_);
 }
 
 void MainWindow::EditRoster() {
@@ -902,7 +923,7 @@ void MainWindow::EditRoster() {
         rules::EditRoster(ws_->doc(), ws_->board(), ui_, profile_, [this] {
             RosterDialog dialog(*ws_, this);
             runDialog_(dialog);
-        }, output::ShowPairingReport);
+        }, pairingReport_);
     if (outcome) ApplyBuildOutcome(*outcome);
     ws_->NotifyChanged();
 }
@@ -914,7 +935,7 @@ void MainWindow::ChangeComplement() {
             CrewRequiredDialog dialog(content, this);
             runDialog_(dialog);
             return dialog.Selection();
-        }, output::ShowPairingReport));
+        }, pairingReport_));
     ws_->NotifyChanged();
 }
 

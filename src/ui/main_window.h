@@ -73,6 +73,8 @@ public:
     FiltersWindow* Filters() const { return filters_; }
     QProgressBar* Gauge() const { return gauge_; }
     QLabel* TimeBank() const { return timeBank_; }
+    // The open time on the status bar.
+    QLabel* OpenTime() const { return openTime_; }
     QTimer* SafetyTimer() const { return timer_; }
     // What the 30-second timer runs: the timed .BAK copy.
     void TimerTick();
@@ -131,8 +133,9 @@ private:
     // Roster and crew complement take the blocks down, run their dialog, and build again.
     void TakeDownForEditing();
     void EditRoster();
-    // The pass word prompt, then the pairing editor on the pairing at index.
-    void EditPairings(int index);
+    // The pass word prompt, then the pairing editor on the pairing at index; in edit mode
+    // the pairing report follows unless the editor was opened from it.
+    void EditPairings(int index, bool reportAfter = true);
     void ChangeComplement();
     void CopyBlocks();
     // Print Blocks, Print Pairings and Print Setup; one printer set-up for the whole run.
@@ -174,6 +177,7 @@ private:
     bool fileOpen_ = false;
     std::function<int(QDialog&)> runDialog_;
     std::function<bool(const QUrl&)> openUrl_;
+    rules::PairingWarningsReport pairingReport_;
 
     std::map<int, QAction*> actions_;
     std::vector<QAction*> recentActions_;
@@ -186,6 +190,7 @@ private:
     FiltersWindow* filters_ = nullptr;
     QProgressBar* gauge_ = nullptr;
     QLabel* timeBank_ = nullptr;
+    QLabel* openTime_ = nullptr;
     QTimer* timer_ = nullptr;
 };
 

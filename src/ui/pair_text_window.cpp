@@ -1,5 +1,6 @@
 #include "ui/pair_text_window.h"
 
+#include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
@@ -16,16 +17,23 @@ namespace {
 
 constexpr char kHint[] = "Right Click to Enter Pairing Parameters for this Day of Operation";
 
-QFont TextFont() {
+}  // namespace
+
+QFont PairTextWindow::TextFont() {
+    // Courier New is not on every desktop and its stand-ins run wider than 7 pixels at 14:
+    // the largest size up to 14 whose glyphs keep the 7-pixel measure, so whole lines fit.
     QFont font(QStringLiteral("Courier New"));
     font.setStyleHint(QFont::TypeWriter);
     font.setFixedPitch(true);
-    font.setPixelSize(14);
     font.setWeight(QFont::Normal);
+    for (int size = kTextHeight; size > 6; --size) {
+        font.setPixelSize(size);
+        const QFontMetrics fm(font);
+        if (fm.horizontalAdvance(QLatin1Char('M')) <= kGlyphWidth && fm.horizontalAdvance(QLatin1Char('W')) <= kGlyphWidth)
+            break;
+    }
     return font;
 }
-
-}  // namespace
 
 PairTextWindow::PairTextWindow(Workspace& ws, QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::MSWindowsFixedSizeDialogHint), ws_(ws) {
@@ -75,8 +83,13 @@ void PairTextWindow::paintEvent(QPaintEvent*) {
     painter.setFont(TextFont());
     painter.setPen(palette().color(QPalette::WindowText));
     const int ascent = painter.fontMetrics().ascent();
-    for (qsizetype i = 0; i < lines_.size(); ++i)
-        painter.drawText(1, static_cast<int>(i) * kLinePitch + ascent, lines_[i]);
+    // Every character on the 7-pixel grid: the columns of the pairing text stay in line.
+    for (qsizetype i = 0; i < lines_.size(); ++i) {
+        const QString& line = lines_[i];
+        for (qsizetype k = 0; k < line.size(); ++k)
+            if (line[k] != QLatin1Char(' '))
+                painter.drawText(1 + static_cast<int>(k) * kGlyphWidth, static_cast<int>(i) * kLinePitch + ascent, QString(line[k]));
+    }
     painter.drawText(14, height() - 22 + ascent, QString::fromLatin1(kHint));
 }
 

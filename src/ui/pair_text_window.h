@@ -1,6 +1,7 @@
 #pragma once
 // The pairing text window: the full text of one pairing instance, with its key figures in the
 // caption. One window serves every request: showing another pairing replaces the one shown.
+#include <QFont>
 #include <QStringList>
 #include <QWidget>
 
@@ -14,6 +15,11 @@ public:
     static constexpr int kWidth = 635;
     static constexpr int kLinePitch = 11;
     static constexpr int kExtraHeight = 41;
+    static constexpr int kGlyphWidth = 7;   // each character's cell in the text
+    static constexpr int kTextHeight = 14;  // the text font's pixel size, at most
+
+    // The font the text is drawn in: fixed pitch, no glyph wider than kGlyphWidth.
+    static QFont TextFont();
 
     explicit PairTextWindow(Workspace& ws, QWidget* parent = nullptr);
 

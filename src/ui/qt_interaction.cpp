@@ -2,19 +2,15 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QDialog>
-#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QGuiApplication>
-#include <QHBoxLayout>
-#include <QListWidget>
 #include <QMessageBox>
 #include <QProcess>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QStringList>
-#include <QVBoxLayout>
 
+#include "ui/report_list_dialog.h"
 #include "ui/text.h"
 
 namespace lw::ui {
@@ -123,24 +119,9 @@ std::optional<std::string> QtInteraction::ChooseSaveFile(const platform::FileReq
     return Local(file);
 }
 
-void QtInteraction::ShowList(std::string_view title, const std::vector<std::string>& lines) {
-    QDialog dialog(parent_);
-    dialog.setWindowTitle(Q(title));
-    auto* list = new QListWidget(&dialog);
-    for (const std::string& line : lines) list->addItem(Q(line));
-    list->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, &dialog);
-    QPushButton* copy = buttons->addButton("Copy", QDialogButtonBox::ActionRole);
-    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
-    QObject::connect(copy, &QPushButton::clicked, &dialog, [list] {
-        QStringList text;
-        for (int i = 0; i < list->count(); ++i) text << list->item(i)->text();
-        QGuiApplication::clipboard()->setText(text.join("\r\n") + "\r\n");
-    });
-    auto* layout = new QVBoxLayout(&dialog);
-    layout->addWidget(list);
-    layout->addWidget(buttons);
-    dialog.resize(640, 420);
+void QtInteraction::ShowList(std::string_view title, const std::vector<std::string>& lines,
+                             const platform::ListOptions& options) {
+    ReportListDialog dialog(title, lines, options, parent_);
     dialog.exec();
 }
 

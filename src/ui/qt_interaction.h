@@ -31,7 +31,10 @@ public:
     std::optional<std::string> ChooseOpenFile(const platform::FileRequest& request) override;
     std::vector<std::string> ChooseOpenFiles(const platform::FileRequest& request) override;
     std::optional<std::string> ChooseSaveFile(const platform::FileRequest& request) override;
-    void ShowList(std::string_view title, const std::vector<std::string>& lines) override;
+    using Interaction::ShowList;
+    // A ReportListDialog.
+    void ShowList(std::string_view title, const std::vector<std::string>& lines,
+                  const platform::ListOptions& options) override;
     void BeginProgress(std::string_view title, int total) override;
     bool Progress(int done, std::string_view text) override;
     void EndProgress() override;
