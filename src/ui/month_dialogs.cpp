@@ -13,6 +13,7 @@
 
 #include "output/viewer_export.h"
 #include "rules/roster_edit.h"
+#include "ui/dialog_buttons.h"
 #include "ui/text.h"
 #include "ui/workspace.h"
 
@@ -24,20 +25,6 @@ QFont FixedFont() {
     QFont fixed("Courier New");
     fixed.setStyleHint(QFont::TypeWriter);
     return fixed;
-}
-
-// OK and Cancel at the bottom right.
-QHBoxLayout* OkCancel(QDialog* dialog) {
-    auto* ok = new QPushButton("OK", dialog);
-    auto* cancel = new QPushButton("Cancel", dialog);
-    ok->setDefault(true);
-    QObject::connect(ok, &QPushButton::clicked, dialog, &QDialog::accept);
-    QObject::connect(cancel, &QPushButton::clicked, dialog, &QDialog::reject);
-    auto* row = new QHBoxLayout;
-    row->addStretch();
-    row->addWidget(ok);
-    row->addWidget(cancel);
-    return row;
 }
 
 }  // namespace
@@ -89,7 +76,7 @@ CopyBlocksDialog::CopyBlocksDialog(Workspace& ws, QWidget* parent) : QDialog(par
     layout->addWidget(list_, 1);
     layout->addWidget(xes_);
     layout->addWidget(pairings_);
-    layout->addLayout(OkCancel(this));
+    layout->addLayout(OkCancelRow(this));
     resize(320, 480);
 }
 
@@ -117,7 +104,7 @@ ExportToViewerDialog::ExportToViewerDialog(QWidget* parent) : QDialog(parent) {
     radios->addWidget(final_);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(group);
-    layout->addLayout(OkCancel(this));
+    layout->addLayout(OkCancelRow(this));
 }
 
 int ExportToViewerDialog::Stage() const {
@@ -145,7 +132,7 @@ ImportBawLinDialog::ImportBawLinDialog(Workspace& ws, QWidget* parent) : QDialog
     connect(import_, &QPushButton::clicked, this, &ImportBawLinDialog::Import);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(list_, 1);
-    auto* buttons = OkCancel(this);
+    auto* buttons = OkCancelRow(this);
     buttons->insertWidget(0, import_);
     layout->addLayout(buttons);
     resize(560, 480);
