@@ -50,6 +50,7 @@ public:
 
     // Scripted replies, used front first. An empty queue fails the test.
     std::deque<platform::Answer> answers;
+    std::vector<std::string> statusTexts;
     std::deque<std::optional<std::string>> openFiles;  // nullopt = cancelled
     std::deque<std::vector<std::string>> openFileLists;
     std::deque<std::optional<std::string>> saveFiles;
@@ -131,6 +132,8 @@ public:
     void Beep() override { calls.push_back({Kind::Beep, "", ""}); }
 
     void SetBusy(bool busy) override { calls.push_back({Kind::SetBusy, "", busy ? "1" : "0"}); }
+    // Kept apart from calls: the status bar is not a conversation with the planner.
+    void SetStatusText(std::string_view text) override { statusTexts.emplace_back(text); }
 
     bool MailFile(std::string_view path, std::string_view subject) override {
         calls.push_back({Kind::MailFile, std::string(subject), std::string(path)});

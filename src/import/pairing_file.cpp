@@ -555,6 +555,7 @@ bool LoadPairingFile(model::Document& doc, platform::Interaction& ui, const std:
     PairingReader::Result result;
     {
         platform::BusyScope busy(ui);
+        platform::StatusScope status(ui, "Loading Pairs");
         PercentProgress progress(ui, "Loading PRG Pairings");
         result = reader.Read(*first, lines, progress, summary);
     }

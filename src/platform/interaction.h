@@ -74,6 +74,9 @@ public:
     virtual void SetClipboard(std::string_view text) = 0;
     virtual void Beep() = 0;
     virtual void SetBusy(bool busy) = 0;
+    // The main window's status bar text while long work runs; empty clears it. Only the
+    // desktop has a status bar.
+    virtual void SetStatusText(std::string_view /*text*/) {}
     // Opens a new message in the planner's mail program with the file attached; false when no
     // mail program could be started (the caller tells the planner).
     virtual bool MailFile(std::string_view path, std::string_view subject) = 0;
@@ -86,6 +89,18 @@ public:
     ~BusyScope() { ui_.SetBusy(false); }
     BusyScope(const BusyScope&) = delete;
     BusyScope& operator=(const BusyScope&) = delete;
+
+private:
+    Interaction& ui_;
+};
+
+// A status bar text for the life of a scope.
+class StatusScope {
+public:
+    StatusScope(Interaction& ui, std::string_view text) : ui_(ui) { ui_.SetStatusText(text); }
+    ~StatusScope() { ui_.SetStatusText({}); }
+    StatusScope(const StatusScope&) = delete;
+    StatusScope& operator=(const StatusScope&) = delete;
 
 private:
     Interaction& ui_;

@@ -4,10 +4,12 @@
 #include <QClipboard>
 #include <QFileDialog>
 #include <QGuiApplication>
+#include <QMainWindow>
 #include <QMessageBox>
 #include <QProcess>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QStringList>
 
 #include "ui/report_list_dialog.h"
@@ -95,6 +97,15 @@ platform::Answer QtInteraction::AskChoice(std::string_view text, std::string_vie
     if (box.clickedButton() == yes) return platform::Answer::Yes;
     if (box.clickedButton() == no) return platform::Answer::No;
     return platform::Answer::Cancel;
+}
+
+void QtInteraction::SetStatusText(std::string_view text) {
+    auto* main = qobject_cast<QMainWindow*>(parent_ ? parent_->window() : nullptr);
+    if (!main) return;
+    if (text.empty()) main->statusBar()->clearMessage();
+    else main->statusBar()->showMessage(Q(text));
+    // Shown now: the work that follows keeps the event loop from painting.
+    main->statusBar()->repaint();
 }
 
 std::optional<std::string> QtInteraction::ChooseOpenFile(const platform::FileRequest& request) {

@@ -41,6 +41,8 @@ public:
     void SetClipboard(std::string_view text) override;
     void Beep() override;
     void SetBusy(bool busy) override;
+    // On the status bar of the main window the dialogs are centred on.
+    void SetStatusText(std::string_view text) override;
     // xdg-email with the file attached.
     bool MailFile(std::string_view path, std::string_view subject) override;
 

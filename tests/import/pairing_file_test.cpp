@@ -122,6 +122,7 @@ TEST_F(PairingLoader, OnePairingPerBlockRunWithItsOperatingDates) {
     ASSERT_NE(end, ui.calls.end());
     EXPECT_EQ(*(end - 1), (Call{"Progress", "100", "Completed 100 of 100"}));
     EXPECT_EQ(*(end + 2), (Call{"BeginProgress", "Scanning for USA Segments", "100"}));
+    EXPECT_EQ(ui.statusTexts, (std::vector<std::string>{"Loading Pairs", ""}));
 }
 
 TEST_F(PairingLoader, TripTimesLayoversCreditAndRest) {

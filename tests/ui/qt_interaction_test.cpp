@@ -1,6 +1,8 @@
 // The file choosers' filter lists as Qt takes them, and the decoding of month texts.
 #include <QApplication>
+#include <QMainWindow>
 #include <QMessageBox>
+#include <QStatusBar>
 #include <QPushButton>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -59,6 +61,17 @@ TEST(QtInteractionChoice, ButtonsCarryTheCallersWords) {
     EXPECT_EQ(answer(click("Open Read-Only")), platform::Answer::Yes);
     EXPECT_EQ(answer(click("Open Anyway")), platform::Answer::No);
     EXPECT_EQ(answer([](QMessageBox& box) { box.reject(); }), platform::Answer::Cancel);
+}
+
+// Long work names itself on the main window's status bar and clears it after.
+TEST(QtInteractionStatus, TextGoesToTheMainWindowsStatusBar) {
+    QMainWindow main;
+    QtInteraction ui(&main);
+    {
+        platform::StatusScope status(ui, "Loading Pairs");
+        EXPECT_EQ(main.statusBar()->currentMessage().toStdString(), "Loading Pairs");
+    }
+    EXPECT_EQ(main.statusBar()->currentMessage().toStdString(), "");
 }
 
 }  // namespace
